@@ -1,0 +1,98 @@
+#include "CodePage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace platform {
+
+namespace {
+constexpr const char* kAnsiCodePage = "cp950";
+}
+
+QString FromUtf8(QByteArrayView bytes)
+{
+    return QString::fromUtf8(bytes);
+}
+
+QByteArray ToUtf8(QStringView text)
+{
+    return text.toUtf8();
+}
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString FromAnsi(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kAnsiCodePage, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QByteArray ToAnsi(QStringView text, bool* lossless)
+{
+    // Encode per character so that an unmappable one becomes exactly one '?', as the
+    // Windows conversion does, and the rest stays intact.
+    QStringEncoder encoder(kAnsiCodePage, QStringEncoder::Flag::Stateless);
+    QByteArray whole = encoder.encode(text);
+    if (!encoder.hasError()) {
+        if (lossless)
+            *lossless = true;
+        return whole;
+    }
+    if (lossless)
+        *lossless = false;
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+        QStringEncoder one(kAnsiCodePage, QStringEncoder::Flag::Stateless);
+        QByteArray bytes = one.encode(text.mid(i, len));
+        out += one.hasError() ? QByteArray("?") : bytes;
+        i += len;
+    }
+    return out;
+}
+
+bool FitsAnsi(QStringView text)
+{
+    QStringEncoder encoder(kAnsiCodePage, QStringEncoder::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+QString FromUtf16Le(QByteArrayView bytes)
+{
+    const qsizetype units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < units; ++i)
+        text[i] = QChar(char16_t(p[2 * i] | (p[2 * i + 1] << 8)));
+    return text;
+}
+
+QByteArray ToUtf16Le(QStringView text)
+{
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        out[2 * i] = char(u & 0xff);
+        out[2 * i + 1] = char(u >> 8);
+    }
+    return out;
+}
+
+QString FromUtf16Be(QByteArrayView bytes)
+{
+    const qsizetype units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < units; ++i)
+        text[i] = QChar(char16_t((p[2 * i] << 8) | p[2 * i + 1]));
+    return text;
+}
+
+} // namespace platform
