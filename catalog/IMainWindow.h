@@ -1,0 +1,22 @@
+#pragma once
+// Services of the main window that groups call back into.
+#include <QString>
+
+#include <memory>
+
+class CGPSFile;
+class IPointView;
+
+class IMainWindow {
+public:
+    virtual ~IMainWindow() = default;
+
+    // Opens a GPS file through the window's format manager; null when no format reads it.
+    virtual std::unique_ptr<CGPSFile> OpenGpsFile(const QString& path) = 0;
+    // Selects the region subset of that name in the current group, if there is one.
+    virtual void SelectSubsetByName(const QString& name) = 0;
+    // Shows the survey-stone group and selects its stone subset of that name.
+    virtual void GotoStone(const QString& name) = 0;
+    // The view that shows the current group's points (the map, or the photo view); may be null.
+    virtual IPointView* CurrentView() = 0;
+};
