@@ -2,8 +2,6 @@
 // Services of the main window that groups call back into.
 #include <QString>
 
-#include <memory>
-
 class CGPSFile;
 class IPointView;
 
@@ -11,8 +9,9 @@ class IMainWindow {
 public:
     virtual ~IMainWindow() = default;
 
-    // Opens a GPS file through the window's format manager; null when no format reads it.
-    virtual std::unique_ptr<CGPSFile> OpenGpsFile(const QString& path) = 0;
+    // Opens a GPS file through the window's format manager: a new file object that the caller
+    // owns (and deletes through its virtual destructor), null when no format reads it.
+    virtual CGPSFile* OpenGpsFile(const QString& path) = 0;
     // Selects the region subset of that name in the current group, if there is one.
     virtual void SelectSubsetByName(const QString& name) = 0;
     // Shows the survey-stone group and selects its stone subset of that name.

@@ -1,0 +1,24 @@
+#pragma once
+// Main-window services that record the calls; OpenGpsFile hands out files from a preset
+// opener (none by default).
+#include "catalog/IMainWindow.h"
+#include "catalog/IPointView.h"
+
+#include <QStringList>
+#include <functional>
+
+class FakeMainWindow : public IMainWindow {
+public:
+    CGPSFile* OpenGpsFile(const QString& path) override
+    {
+        openedGpsFiles << path;
+        return opener ? opener(path) : nullptr;
+    }
+    void SelectSubsetByName(const QString& name) override { selectedSubsets << name; }
+    void GotoStone(const QString& name) override { stoneJumps << name; }
+    IPointView* CurrentView() override { return view; }
+
+    QStringList openedGpsFiles, selectedSubsets, stoneJumps;
+    std::function<CGPSFile*(const QString&)> opener;  // returns a new object or null
+    IPointView* view = nullptr;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// A popup menu that records the menus shown and "chooses" a preset command id.
+#include "catalog/IPopupMenu.h"
+
+#include <QList>
+
+class FakePopupMenu : public IPopupMenu {
+public:
+    struct Shown {
+        QList<MenuEntry> entries;
+        MenuDelivery delivery;
+    };
+
+    int ShowAtCursor(const QList<MenuEntry>& entries, MenuDelivery delivery) override
+    {
+        shown.append(Shown{entries, delivery});
+        for (const MenuEntry& e : entries)
+            if (!e.separator && !e.disabled && e.id == choice) {
+                if (delivery == MenuDelivery::ToOwner)
+                    delivered.append(choice);
+                return choice;
+            }
+        return 0;
+    }
+
+    QList<Shown> shown;
+    int choice = 0;           // the id to choose when the menu offers it enabled
+    QList<int> delivered;     // commands that reached the owner
+};
