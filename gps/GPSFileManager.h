@@ -1,0 +1,28 @@
+#pragma once
+// Opens a GPS file of any known format: the format whose extension matches tries the file
+// first, then every other format in turn, so a file with a wrong extension is still read.
+#include "gps/GPSFile.h"
+
+#include <QString>
+#include <memory>
+
+class CGPSFileManager {
+public:
+    static constexpr int kMaxFormats = 8;
+
+    CGPSFileManager();
+    virtual ~CGPSFileManager();
+    CGPSFileManager(const CGPSFileManager&) = delete;
+    CGPSFileManager& operator=(const CGPSFileManager&) = delete;
+
+    // A new object holding the file, or null when no format reads it. A file that a format
+    // recognises by its signature but finds damaged is not tried by the others.
+    std::unique_ptr<CGPSFile> OpenFile(const QString& path) const;
+
+    int count() const { return count_; }
+    const CGPSFile* format(int index) const;
+
+private:
+    int count_ = 0;
+    std::unique_ptr<CGPSFile> formats_[kMaxFormats];
+};
