@@ -1,7 +1,7 @@
 #pragma once
 // Profile strings: reading and writing keys of INI-style files with the semantics of the
 // Windows profile-string functions that the catalog's files were made with (see
-// ProfileFile.h for the rules). Parsed files are cached by path, size and write time.
+// IniDocument.h for the rules). Parsed files are cached by path, size and write time.
 #include <QString>
 #include <QStringList>
 

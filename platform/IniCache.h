@@ -1,0 +1,49 @@
+#pragma once
+// Parsed INI files kept by path, and used again while the file's size and write time stay
+// the same, so that reading many keys of one file reads and parses it once.
+#include "IniDocument.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+namespace platform {
+
+class IniCache {
+public:
+    // Bounds: how many parsed files are kept, and the largest file read as an INI file.
+    static constexpr qsizetype kMaxFiles = 1024;
+    static constexpr qint64 kMaxFileBytes = qint64(64) << 20;
+
+    static IniCache& Instance();
+
+    // The parsed file, read again when its size or write time changed; null when it is
+    // missing, no regular file, unreadable or larger than kMaxFileBytes.
+    std::shared_ptr<const IniDocument> document(const QString& path);
+    // Records the bytes just written to path, so that the next read needs no parse.
+    void store(const QString& path, const QByteArray& bytes);
+    void clear();
+    // How many times a file was read and parsed (tests and the benchmark watch it).
+    qint64 parses() const { return parses_; }
+
+private:
+    struct Entry {
+        QByteArray nativePath;
+        qint64 size = 0;
+        qint64 writeTimeNs = 0;
+        std::shared_ptr<const IniDocument> document;
+    };
+
+    static bool Stat(const QByteArray& nativePath, qint64* size, qint64* writeTimeNs);
+    void insert(const QString& path, Entry entry);
+
+    QMutex mutex_;
+    QHash<QString, Entry> entries_;
+    std::atomic<qint64> parses_ = 0;
+};
+
+} // namespace platform

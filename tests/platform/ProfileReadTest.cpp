@@ -1,0 +1,195 @@
+// Reading INI files through the profile functions, on files as Windows and hand editing
+// leave them (tests/data/ini, made by make_fixtures.py).
+#include "platform/FileTime.h"
+#include "platform/IniCache.h"
+#include "platform/Profile.h"
+
+#include "TempDir.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+QString Fixture(const char* name)
+{
+    return QString::fromUtf8(TALVANE_TEST_DATA "/ini/") + QString::fromUtf8(name);
+}
+
+class ProfileRead : public ::testing::Test {
+protected:
+    void SetUp() override { ClearProfileCache(); }
+    static QString Get(const char* file, const QString& section, const QString& key,
+                       const QString& def = QStringLiteral("<default>"))
+    {
+        return GetProfileString(Fixture(file), section, key, def);
+    }
+};
+
+} // namespace
+
+TEST_F(ProfileRead, ItemFileInUtf16LeWithBom)
+{
+    EXPECT_EQ(Get("item_utf16le.txt", "Talvane", "Name"), QStringLiteral("玉山主峰"));
+    EXPECT_EQ(GetProfileInt(Fixture("item_utf16le.txt"), "Talvane", "Height", -1), 3952);
+    // Split at the first '=' only.
+    EXPECT_EQ(Get("item_utf16le.txt", "Talvane", "URL"), QStringLiteral("https://example.org/peak?id=12&name=玉山"));
+    // A present but empty value is "", not the default.
+    EXPECT_EQ(Get("item_utf16le.txt", "Talvane", "Empty"), QString(""));
+    EXPECT_EQ(GetProfileInt(Fixture("item_utf16le.txt"), "Talvane", "Empty", 77), 77);
+    EXPECT_EQ(Get("item_utf16le.txt", "Stone", "Number"), QStringLiteral("1"));
+    EXPECT_EQ(Get("item_utf16le.txt", "Talvane", "Number"), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("item_utf16le.txt", "Missing", "Name"), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("no_such_file.txt", "Talvane", "Name"), QStringLiteral("<default>"));
+    EXPECT_EQ(GetProfileInt(Fixture("no_such_file.txt"), "Talvane", "Height", 5), 5);
+    EXPECT_EQ(GetProfileKeys(Fixture("item_utf16le.txt"), "Talvane"),
+              QStringList({"Name", "Height", "Latitude", "Longitude", "URL", "Empty"}));
+    EXPECT_TRUE(GetProfileKeys(Fixture("item_utf16le.txt"), "Missing").isEmpty());
+}
+
+TEST_F(ProfileRead, OtherEncodingsReadTheSame)
+{
+    // CP950 without byte-order mark, with characters whose second byte is '\' and a Chinese key.
+    EXPECT_EQ(Get("item_cp950.txt", "Talvane", "Name"), QStringLiteral("雪山"));
+    EXPECT_EQ(Get("item_cp950.txt", "Talvane", "山名"), QStringLiteral("雪山主峰"));
+    EXPECT_EQ(Get("item_cp950.txt", "Talvane", "Note"), QStringLiteral("許多功課 蓋章"));
+    EXPECT_EQ(GetProfileInt(Fixture("item_cp950.txt"), "Talvane", "Height"), 3886);
+    for (const char* file : {"utf8_bom.txt", "utf8_plain.txt"}) {
+        EXPECT_EQ(Get(file, "Talvane", "Name"), QStringLiteral("合歡山東峰")) << file;
+        EXPECT_EQ(GetProfileInt(Fixture(file), "Talvane", "Height"), 3421) << file;
+    }
+    EXPECT_EQ(Get("utf16be.txt", "talvane", "name"), QStringLiteral("北大武山"));
+    EXPECT_EQ(GetProfileInt(Fixture("utf16be.txt"), "Talvane", "Height"), 3092);
+}
+
+TEST_F(ProfileRead, AllLineEndsAndNoFinalLineEnd)
+{
+    EXPECT_EQ(Get("mixed_endings.txt", "A", "k1"), QStringLiteral("一"));
+    EXPECT_EQ(Get("mixed_endings.txt", "A", "k2"), QStringLiteral("二"));
+    EXPECT_EQ(Get("mixed_endings.txt", "A", "k3"), QStringLiteral("三"));
+    EXPECT_EQ(Get("mixed_endings.txt", "B", "x"), QStringLiteral("1"));
+    EXPECT_EQ(GetProfileKeys(Fixture("mixed_endings.txt"), "A"), QStringList({"k1", "k2", "k3"}));
+}
+
+TEST_F(ProfileRead, NoCommentSyntaxAndHeaderForms)
+{
+    EXPECT_EQ(Get("comments.txt", "", "top"), QStringLiteral("before any header"));
+    EXPECT_EQ(Get("comments.txt", "Main", "top"), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("comments.txt", "Main", "; note"), QStringLiteral("semicolon key"));
+    EXPECT_EQ(Get("comments.txt", "Main", "# hash"), QStringLiteral("hash key"));
+    EXPECT_EQ(Get("comments.txt", "main", "spaced key"), QStringLiteral("spaced value"));
+    EXPECT_EQ(Get("comments.txt", " Main\t", " Spaced Key "), QStringLiteral("spaced value"));
+    EXPECT_EQ(Get("comments.txt", "Main", "url"), QStringLiteral("http://x/?a=1&b=2"));
+    EXPECT_EQ(Get("comments.txt", "Main", "a line without equals sign"), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("comments.txt", "Main", ""), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("comments.txt", "Second", "k"), QStringLiteral("v"));
+    EXPECT_EQ(GetProfileKeys(Fixture("comments.txt"), "Main"),
+              QStringList({"; note", "# hash", "Spaced Key", "url"}));
+}
+
+TEST_F(ProfileRead, FirstSectionAndFirstKeyOfANameWin)
+{
+    EXPECT_EQ(Get("duplicates.txt", "Dup", "key"), QStringLiteral("first"));
+    EXPECT_EQ(Get("duplicates.txt", "DUP", "KEY"), QStringLiteral("first"));
+    // The repeated section is not merged into the first.
+    EXPECT_EQ(Get("duplicates.txt", "Dup", "Late"), QStringLiteral("<default>"));
+    EXPECT_EQ(Get("duplicates.txt", "Other", "Key"), QStringLiteral("other"));
+    EXPECT_EQ(GetProfileKeys(Fixture("duplicates.txt"), "dup"), QStringList({"Key"}));
+
+    EXPECT_EQ(Get("case.txt", "settings", "DATAFOLDER"), QStringLiteral("D:\\峰嵐錄\\data"));
+    EXPECT_EQ(Get("case.txt", "Settings", "αβγ"), QStringLiteral("greek capitals"));
+    EXPECT_EQ(Get("case.txt", "Settings", "Other"), QStringLiteral("<default>"));
+}
+
+TEST_F(ProfileRead, OnePairOfMatchingOuterQuotesGoes)
+{
+    EXPECT_EQ(Get("quoted.txt", "Q", "double"), QStringLiteral("in double"));
+    EXPECT_EQ(Get("quoted.txt", "Q", "single"), QStringLiteral("in single"));
+    EXPECT_EQ(Get("quoted.txt", "Q", "inner"), QStringLiteral("a\"b"));
+    EXPECT_EQ(Get("quoted.txt", "Q", "open"), QStringLiteral("\"unbalanced"));
+    EXPECT_EQ(Get("quoted.txt", "Q", "mixed"), QStringLiteral("\"mixed'"));
+    EXPECT_EQ(Get("quoted.txt", "Q", "padded"), QStringLiteral("  padded  "));
+    EXPECT_EQ(Get("quoted.txt", "Q", "emptyquotes"), QString(""));
+    EXPECT_EQ(Get("quoted.txt", "Q", "lone"), QStringLiteral("\""));
+    EXPECT_EQ(Get("quoted.txt", "Q", "outside"), QStringLiteral("kept blanks inside"));
+}
+
+TEST_F(ProfileRead, IntegerReadings)
+{
+    const QString file = Fixture("numbers.txt");
+    EXPECT_EQ(GetProfileInt(file, "N", "plain", -1), 42);
+    EXPECT_EQ(GetProfileInt(file, "N", "negative", -1), -17);
+    EXPECT_EQ(GetProfileInt(file, "N", "trailing", -1), 12);
+    EXPECT_EQ(GetProfileInt(file, "N", "fraction", -1), 3);
+    EXPECT_EQ(GetProfileInt(file, "N", "letters", -1), 0);
+    EXPECT_EQ(GetProfileInt(file, "N", "hex", -1), 16);
+    EXPECT_EQ(GetProfileInt(file, "N", "hexupper", -1), 255);
+    EXPECT_EQ(GetProfileInt(file, "N", "fullwidth", -1), 0);
+    EXPECT_EQ(GetProfileInt(file, "N", "huge", -1), 2147483647);
+    EXPECT_EQ(GetProfileInt(file, "N", "hugeneg", -1), -2147483647 - 1);
+    EXPECT_EQ(GetProfileInt(file, "N", "empty", -1), -1);
+    EXPECT_EQ(GetProfileInt(file, "N", "blank", -1), -1);
+    EXPECT_EQ(GetProfileInt(file, "N", "quoted", -1), 7);
+    EXPECT_EQ(GetProfileInt(file, "N", "plus", -1), 8);
+    EXPECT_EQ(GetProfileInt(file, "N", "missing", -1), -1);
+}
+
+TEST_F(ProfileRead, MalformedFilesReadCleanly)
+{
+    TempDir dir;
+    const QByteArray cases[] = {
+        QByteArray("\xff\xfe", 2),                                   // only a byte-order mark
+        QByteArray("\xff\xfe[\0S\0]\0\n\0k\0=\0v\0\n", 19),          // odd last byte
+        QByteArray("\xff\xfe[\0S\0]\0\n\0k\0=\0\x00\xd8\n\0", 20),   // lone surrogate
+        QByteArray("\xfe\xff\0[\0S\0]\0\n\0k\0=\0v", 17),            // UTF-16BE, no line end
+        QByteArray("[S\r\nk=\xa5\r\n\x80\xff=\xa5=\r\n"),            // unfinished header, broken CP950
+        QByteArray("\xef\xbb\xbf[S]\nk=\xc3\n"),                     // broken UTF-8 after a mark
+        QByteArray("\r\r\n\n[\n=\n]=\n[]\nk=v"),
+        QByteArray(),
+    };
+    int n = 0;
+    for (const QByteArray& bytes : cases) {
+        const QString path = dir.write(QString("bad%1.txt").arg(n++), bytes);
+        GetProfileString(path, "S", "k");
+        GetProfileKeys(path, "S");
+        GetProfileKeys(path, "");
+        GetProfileInt(path, "", "k");
+    }
+    EXPECT_EQ(GetProfileString(dir.file("bad1.txt"), "S", "k"), QStringLiteral("v"));
+    EXPECT_EQ(GetProfileString(dir.file("bad3.txt"), "S", "k"), QStringLiteral("v"));
+    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "S", "k"), QStringLiteral("\x1a"));
+    // "[" opens section "" (its name ends at the line end); the later "[]" repeats it.
+    EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "]", "d"), QString(""));
+    EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "k", "d"), QStringLiteral("d"));
+    // A folder is no INI file.
+    EXPECT_EQ(GetProfileString(dir.path(), "S", "k", "d"), QStringLiteral("d"));
+}
+
+TEST_F(ProfileRead, CacheParsesOnceAndSeesChangesOnDisk)
+{
+    TempDir dir;
+    QString text = "[Item]\r\n";
+    for (int i = 0; i < 40; ++i)
+        text += QString("Key%1=%2\r\n").arg(i).arg(i * 3);
+    const QString path = dir.write("item.txt", Utf16LeWithBom(text));
+    const qint64 before = IniCache::Instance().parses();
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(GetProfileInt(path, "Item", QString("key%1").arg(i)), i * 3);
+    EXPECT_EQ(IniCache::Instance().parses() - before, 1);
+
+    // Changed behind the cache's back: a new size is seen at once...
+    dir.write("item.txt", Utf16LeWithBom("[Item]\r\nKey0=100\r\n"));
+    EXPECT_EQ(GetProfileInt(path, "Item", "Key0"), 100);
+    // ...and so is the same size with another write time.
+    FileTime time;
+    ASSERT_TRUE(GetFileWriteTime(path, &time));
+    dir.write("item.txt", Utf16LeWithBom("[Item]\r\nKey0=200\r\n"));
+    time.ns += 2000000000LL;
+    ASSERT_TRUE(SetFileWriteTime(path, time));
+    EXPECT_EQ(GetProfileInt(path, "Item", "Key0"), 200);
+    // A file that went away reads as missing.
+    QFile::remove(path);
+    EXPECT_EQ(GetProfileInt(path, "Item", "Key0", -5), -5);
+}
