@@ -1,0 +1,154 @@
+// The group base: the item block, the readers of item-file fields and the folder scan.
+#include "catalog/GroupBase.h"
+
+#include "catalog/AtlasRef.h"
+#include "catalog/RecordText.h"
+#include "platform/DirList.h"
+#include "platform/Numbers.h"
+#include "platform/Profile.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+const QString kNameKey = QStringLiteral("Name");
+const QString kVisitKey = QStringLiteral("Visit%1");
+const QString kBlueSkyKey = QStringLiteral("BlueSky%1");
+const QString kQuillKey = QStringLiteral("Quill%1");
+const QString kItemPattern = QStringLiteral("*.txt");
+
+// Moves list[pos] towards first past every smaller value before it (one insertion step).
+void MoveForward(int32_t* list, int first, int pos)
+{
+    const int32_t value = list[pos];
+    while (pos > first && list[pos - 1] < value) {
+        list[pos] = list[pos - 1];
+        --pos;
+    }
+    list[pos] = value;
+}
+
+// One run of atlas codes from numbered keys, starting at *pos; each code moved forward within
+// the run. A missing or unreadable value stores 0 and ends the run (without advancing).
+template <class Parse>
+void ReadAtlasRun(const CGroupBase& group, const QString& path, const QString& keyPattern,
+                  Parse parse, int32_t* list, int* pos)
+{
+    const int first = *pos;
+    for (int n = 1; *pos < kMaxCodes; ++n) {
+        const QString text = platform::GetProfileString(path, group.Key(), keyPattern.arg(n));
+        const int code = text.isEmpty() ? 0 : parse(text);
+        list[*pos] = code;
+        if (code == 0)
+            return;
+        MoveForward(list, first, *pos);
+        ++*pos;
+    }
+}
+
+} // namespace
+
+bool CGroupBase::HasNameKey(const QString& path) const
+{
+    return !platform::GetProfileString(path, key, kNameKey).isEmpty();
+}
+
+std::byte* CGroupBase::AppendItemSlot(std::size_t size)
+{
+    if (size == 0 || (recordSize != 0 && size != recordSize) || itemCount >= kMaxItems)
+        return nullptr;
+    const int element = int(size) + kElementExtra;
+    if (itemCount >= itemCapacity) {
+        const int grown = itemCapacity == 0 ? kFirstCapacity
+                                            : itemCapacity + std::min(itemCapacity, kMaxGrowth);
+        const std::size_t bytes = std::size_t(grown) * std::size_t(element);
+        std::unique_ptr<std::byte[]> block(new (std::nothrow) std::byte[bytes]);
+        if (!block)
+            return nullptr;
+        std::memset(block.get(), 0, bytes);
+        if (items)
+            std::memcpy(block.get(), items.get(), std::size_t(itemCount) * size);
+        items = std::move(block);
+        itemCapacity = grown;
+    }
+    recordSize = size;
+    elementSize = element;
+    ++itemCount;
+    return items.get() + std::size_t(itemCount - 1) * size;
+}
+
+std::byte* CGroupBase::ItemBytes(int item, std::size_t size)
+{
+    if (item < 0 || item >= itemCount || size != recordSize)
+        return nullptr;
+    return items.get() + std::size_t(item) * recordSize;
+}
+
+QString CGroupBase::ItemPath(int item) const
+{
+    if (item < 0 || item >= itemCount || recordSize < sizeof(char16_t))
+        return QString();
+    // Every record starts with its item file's path; a record never holds less than that field.
+    const auto* field = reinterpret_cast<const char16_t*>(items.get() + std::size_t(item) * recordSize);
+    return FieldText(field, qsizetype(std::min<std::size_t>(recordSize / 2, 260)));
+}
+
+bool CGroupBase::ReadItemString(const QString& path, const QString& name, char16_t* field,
+                                qsizetype width) const
+{
+    const QString value = platform::GetProfileString(path, key, name);
+    SetFieldText(field, width, value);
+    return !value.isEmpty();
+}
+
+bool CGroupBase::ReadItemDouble(const QString& path, const QString& name, double* number,
+                                double def) const
+{
+    *number = def;
+    const QString value = platform::GetProfileString(path, key, name);
+    if (const std::optional<double> parsed = platform::ParseLeadingDouble(value))
+        *number = *parsed;
+    return true;
+}
+
+bool CGroupBase::ReadVisits(const QString& path, int32_t (&list)[kMaxCodes]) const
+{
+    std::fill(std::begin(list), std::end(list), 0);
+    for (int pos = 0; pos < kMaxCodes; ++pos) {
+        list[pos] = platform::GetProfileInt(path, key, kVisitKey.arg(pos + 1), 0);
+        if (list[pos] == 0)
+            break;
+        MoveForward(list, 0, pos);
+    }
+    return true;
+}
+
+bool CGroupBase::ReadAtlasRefs(const QString& path, int32_t (&list)[kMaxCodes]) const
+{
+    std::fill(std::begin(list), std::end(list), 0);
+    int pos = 0;
+    ReadAtlasRun(*this, path, kBlueSkyKey,
+                 [](const QString& t) { return ParseAtlasRefInParens(t, nullptr, nullptr); },
+                 list, &pos);
+    ReadAtlasRun(*this, path, kQuillKey,
+                 [](const QString& t) { return ParseAtlasRefDashed(t, nullptr, nullptr); },
+                 list, &pos);
+    return true;
+}
+
+bool CGroupBase::SetRecordPath(char16_t* field, qsizetype width, const QString& path)
+{
+    if (path.size() >= width)
+        return false;
+    SetFieldText(field, width, path);
+    return true;
+}
+
+bool CGroupBase::ScanItemFiles()
+{
+    const QList<platform::DirEntry> files = platform::FindFiles(folder, kItemPattern);
+    for (const platform::DirEntry& file : files)
+        AcceptItemFile(file.path, file.writeTime);
+    return !files.isEmpty();
+}

@@ -1,0 +1,11 @@
+// The group classes of the program, in the order the group factory tries them on a folder's
+// first item file: peaks, survey stones, trails, old trails, waterfalls, plants. A folder without
+// item files becomes the group its fallback position names (peaks 0, survey stones 1, old
+// trails 2). Each group class adds its entry here.
+#include "catalog/GroupBase.h"
+#include "catalog/GroupTable.h"
+
+QList<GroupClassEntry> ProgramGroupClasses()
+{
+    return {};
+}
