@@ -1,0 +1,20 @@
+#pragma once
+// Helpers of the GPS tests: the fixtures written by gpsbabel, and gpsbabel itself as an
+// independent reader and writer.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Path of a file in tests/data/gps.
+QString GpsFixture(const QString& name);
+// Path of the gpsbabel program, empty when it is not installed.
+QString GpsBabel();
+// Runs gpsbabel with args; its standard output in *out. False when it fails or times out.
+bool RunGpsBabel(const QStringList& args, QByteArray* out = nullptr);
+
+// Skips the current test when gpsbabel is missing.
+#define REQUIRE_GPSBABEL()                                                         \
+    do {                                                                           \
+        if (GpsBabel().isEmpty())                                                  \
+            GTEST_SKIP() << "gpsbabel is not installed; apt-get install gpsbabel"; \
+    } while (0)
