@@ -1,0 +1,293 @@
+// Writing GDB files: the bytes of the header and of a copied waypoint, the add operations, and
+// gpsbabel reading what was written.
+#include "GpsTestSupport.h"
+#include "TempDir.h"
+
+#include "gps/GDBFile.h"
+#include "gps/GPSAngle.h"
+#include "gps/GPSFileManager.h"
+#include "gps/GPSText.h"
+#include "platform/CodePage.h"
+
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kHeader("MsRcf\0"                        // signature
+                         "\x02\0\0\0D\x6d\0"              // 'D' version 109
+                         "\x08\0\0\0A\x65\x02SQA\0\0\0"   // 'A' version 613, "SQA", two empty texts
+                         "MapSource\0",
+                         6 + 7 + 13 + 10);
+const QByteArray kEnd("\x02\0\0\0V\0\x01", 7);
+
+std::unique_ptr<CGPSFile> Reopen(const CGDBFile& gdb, TempDir& dir)
+{
+    const QString path = dir.file("saved.gdb");
+    EXPECT_EQ(const_cast<CGDBFile&>(gdb).SaveFile(path), 1);
+    return CGPSFileManager().OpenFile(path);
+}
+
+TEST(GDBWrite, HeaderAndEndRecordBytes)
+{
+    CGDBFile empty;
+    EXPECT_EQ(empty.ToBytes(), kHeader + kEnd);
+
+    QByteArray bytes;
+    ByteWriter out(&bytes);
+    CMPSChunkHeader41().Write(out, 0);
+    EXPECT_EQ(bytes, QByteArray("\x08\0\0\0A\xf8\x01SQA\0\0\0", 13));
+}
+
+TEST(GDBWrite, WaypointWithoutOptionalFieldsHasThe78BytePayload)
+{
+    FakeGpsFile source;
+    source.AddWayPoint("A", 121.5, 24.25, 0);
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddWayPointFrom(&source, 0, nullptr), 1);
+
+    QByteArray payload;
+    ByteWriter out(&payload);
+    out.WriteBytes(QByteArray("A\0\0\0\0\0\0", 7)); // name, int32, empty text
+    out.WriteBytes(QByteArray("\0\0\0\0\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\0\0\xff\xff\xff\xff", 22));
+    out.WriteInt32(GPSAngle::FromDegrees(24.25));
+    out.WriteInt32(1449551462); // 121.5 degrees
+    out.WriteZeros(3);          // no height, empty description, no warning
+    out.WriteZeros(4 + 4 + 2);  // display, colour, symbol
+    out.WriteZeros(3 + 1 + 2 + 1 + 7 + 4 + 1 + 2 + 1 + 1 + 5);
+    ASSERT_EQ(payload.size(), 78);
+
+    QByteArray record;
+    ByteWriter frame(&record);
+    frame.WriteUInt32(78);
+    frame.WriteByte('W');
+    frame.WriteBytes(payload);
+    EXPECT_EQ(gdb.ToBytes(), kHeader + record + kEnd);
+
+    TempDir dir;
+    auto back = Reopen(gdb, dir);
+    ASSERT_TRUE(back);
+    GPSWayPointRecordW wide{};
+    ASSERT_EQ(back->GetWayPointsW(&wide), 1);
+    EXPECT_EQ(gps::FieldText(wide.name, 64), u"A");
+    EXPECT_DOUBLE_EQ(wide.altitude, 0);
+    EXPECT_EQ(wide.longitude, 1449551462);
+    EXPECT_NEAR(GPSAngle::ToDegrees(wide.longitude), 121.4999999948, 1e-9);
+}
+
+TEST(GDBWrite, AddWayPointFromRefusesADuplicateName)
+{
+    auto source = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
+    ASSERT_TRUE(source);
+    CGDBFile gdb;
+    EXPECT_EQ(gdb.AddWayPointFrom(source.get(), 1, nullptr), 1);
+    EXPECT_EQ(gdb.AddWayPointFrom(source.get(), 1, nullptr), 0);
+    EXPECT_EQ(gdb.GetWayPointCount(), 1);
+    // A prefix makes another name.
+    EXPECT_EQ(gdb.AddWayPointFrom(source.get(), 1, "w3"), 1);
+    EXPECT_EQ(gdb.WayPoints().items[1]->Name, QByteArray("w3-") + QString(u"玉山"_qs).toUtf8());
+    // Out of range and null sources.
+    EXPECT_EQ(gdb.AddWayPointFrom(source.get(), 5, nullptr), 0);
+    EXPECT_EQ(gdb.AddWayPointFrom(source.get(), -1, nullptr), 0);
+    EXPECT_EQ(gdb.AddWayPointFrom(nullptr, 0, nullptr), 0);
+    EXPECT_EQ(gdb.GetWayPointCount(), 2);
+}
+
+TEST(GDBWrite, AddWayPointCopyMakesNamesUnique)
+{
+    FakeGpsFile source;
+    source.AddWayPoint("X", 121, 24, 100);
+    CGDBFile gdb;
+    for (const char* name : {"P", "P2", "P"})
+        ASSERT_EQ(gdb.AddWayPointCopy(&source, 0, name, "c", 3000), 1);
+    // "P2" before "P" must not give a second "P2".
+    CGDBFile other;
+    for (const char* name : {"P2", "P", "P"})
+        ASSERT_EQ(other.AddWayPointCopy(&source, 0, name, "", 0), 1);
+    std::vector<QByteArray> names, otherNames;
+    for (const auto& w : gdb.WayPoints().items)
+        names.push_back(w->Name);
+    for (const auto& w : other.WayPoints().items)
+        otherNames.push_back(w->Name);
+    EXPECT_EQ(names, (std::vector<QByteArray>{"P", "P2", "P3"}));
+    EXPECT_EQ(otherNames, (std::vector<QByteArray>{"P2", "P", "P3"}));
+    EXPECT_EQ(gdb.WayPoints().items[0]->Description, "c");
+    EXPECT_DOUBLE_EQ(gdb.WayPoints().items[0]->Height, 3000);
+    EXPECT_EQ(other.WayPoints().items[0]->HeightDefined, 0);
+}
+
+TEST(GDBWrite, AddWayPointCopyFromGdbKeepsTheHeightFlagOfItsSource)
+{
+    auto source = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
+    ASSERT_TRUE(source);
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddWayPointCopy(source.get(), 0, QString(u"雪山"_qs).toUtf8(), "主峰", 3886), 1);
+    ASSERT_EQ(gdb.AddWayPointCopy(source.get(), 3, "West", "", 55), 1); // no height in the source
+    TempDir dir;
+    auto back = Reopen(gdb, dir);
+    ASSERT_TRUE(back);
+    auto records = back->NewWayPointArrayW();
+    ASSERT_TRUE(records);
+    EXPECT_EQ(gps::FieldText(records[0].name, 64), u"雪山");
+    EXPECT_EQ(gps::FieldText(records[0].comment, 128), u"主峰");
+    EXPECT_DOUBLE_EQ(records[0].altitude, 3886);
+    EXPECT_DOUBLE_EQ(records[1].altitude, 0);
+}
+
+TEST(GDBWrite, TextsOfABig5SourceAreWrittenAsUtf8)
+{
+    TempDir dir;
+    const QString name = u"雪山北峰"_qs, description = u"志佳陽線"_qs;
+    const QString path = dir.write("old.gdb", GdbBuilder(108).WayPoint(platform::ToAnsi(name), platform::ToAnsi(description)).bytes);
+    auto source = CGPSFileManager().OpenFile(path);
+    ASSERT_TRUE(source);
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 0, "w1"), 1);
+    EXPECT_EQ(gdb.WayPoints().items[0]->Name, ("w1-" + name).toUtf8());
+    EXPECT_EQ(gdb.WayPoints().items[0]->Description, description.toUtf8());
+}
+
+TEST(GDBWrite, TracksFromGdbAndOtherFormats)
+{
+    auto gdbSource = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
+    ASSERT_TRUE(gdbSource);
+    FakeGpsFile other;
+    // A name outside CP950 must survive: it goes through the wide track record.
+    other.tracks.push_back({u"𠀋山徑"_qs, {{GPSAngle::FromDegrees(121), GPSAngle::FromDegrees(24), 10, 1000},
+                                         {GPSAngle::FromDegrees(121.1), GPSAngle::FromDegrees(24.1), 0, 0}}});
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddTrackFrom(gdbSource.get(), 0, nullptr), 1);
+    EXPECT_EQ(gdb.AddTrackFrom(gdbSource.get(), 0, nullptr), 0);
+    ASSERT_EQ(gdb.AddTrackFrom(gdbSource.get(), 0, "w2"), 1);
+    ASSERT_EQ(gdb.AddTrackFrom(&other, 0, nullptr), 1);
+    EXPECT_EQ(gdb.AddTrackFrom(&other, 1, nullptr), 0);
+
+    TempDir dir;
+    auto back = Reopen(gdb, dir);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->GetTrackCount(), 3);
+    GPSTrackRecordW tracks[3] = {};
+    ASSERT_EQ(back->GetTracksW(tracks), 1);
+    EXPECT_EQ(gps::FieldText(tracks[0].name, 32), u"七星山步道");
+    EXPECT_EQ(gps::FieldText(tracks[1].name, 32), u"w2-七星山步道");
+    EXPECT_EQ(gps::FieldText(tracks[2].name, 32), u"𠀋山徑");
+    GPSTrackPointList list;
+    ASSERT_EQ(back->GetTrackPoints(&list, 2), 1);
+    ASSERT_EQ(list.count, 2);
+    EXPECT_EQ(list.points[0].time, 1000);
+    EXPECT_DOUBLE_EQ(list.points[0].altitude, 10);
+    EXPECT_EQ(list.points[1].latitude, GPSAngle::FromDegrees(24.1));
+    ASSERT_EQ(back->GetTrackPoints(&list, 0), 1);
+    EXPECT_EQ(list.points[2].time, 1680311700);
+}
+
+TEST(GDBWrite, AFailedWriteReturnsZero)
+{
+    TempDir dir;
+    CGDBFile gdb;
+    EXPECT_EQ(gdb.SaveFile(dir.file("no/such/folder/x.gdb")), 0);
+    EXPECT_EQ(gdb.SaveFile(dir.path()), 0); // a folder
+}
+
+// Waypoints and track points of a GPX text, by name.
+struct GpxContent {
+    struct Point {
+        double lat = 0, lon = 0, ele = 0;
+        QString name, desc, time;
+    };
+    std::vector<Point> waypoints, trackPoints;
+    QStringList trackNames;
+};
+
+GpxContent ParseGpx(const QByteArray& gpx)
+{
+    GpxContent content;
+    QXmlStreamReader xml(gpx);
+    std::vector<GpxContent::Point>* list = nullptr;
+    QString element;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            element = xml.name().toString();
+            if (element == u"wpt" || element == u"trkpt") {
+                list = element == u"wpt" ? &content.waypoints : &content.trackPoints;
+                list->push_back({xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble()});
+            } else if (element == u"trk") {
+                list = nullptr;
+            }
+        } else if (xml.isEndElement()) {
+            if (xml.name() == u"wpt" || xml.name() == u"trkpt")
+                list = nullptr;
+            element.clear();
+        } else if (xml.isCharacters() && !xml.isWhitespace()) {
+            const QString text = xml.text().toString();
+            if (element == u"name" && !list)
+                content.trackNames << text;
+            else if (list && element == u"name")
+                list->back().name = text;
+            else if (list && element == u"desc")
+                list->back().desc = text;
+            else if (list && element == u"ele")
+                list->back().ele = text.toDouble();
+            else if (list && element == u"time")
+                list->back().time = text;
+        }
+    }
+    return content;
+}
+
+TEST(GDBWrite, GpsbabelReadsWhatWasSaved)
+{
+    REQUIRE_GPSBABEL();
+    FakeGpsFile source;
+    source.AddWayPoint(u"雪山主峰"_qs, 121.233333, 24.383333, 3886, u"百岳"_qs);
+    source.AddWayPoint(u"雪山北峰"_qs, 121.2, 24.43, 3703);
+    source.AddWayPoint(u"West"_qs, -10.5, 22.75, 0);
+    source.tracks.push_back({u"𠀋山徑"_qs, {{GPSAngle::FromDegrees(121.54), GPSAngle::FromDegrees(25.16), 800, 1680307200},
+                                         {GPSAngle::FromDegrees(121.55), GPSAngle::FromDegrees(25.17), 1120, 1680311700}}});
+    CGDBFile gdb;
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(gdb.AddWayPointFrom(&source, i, nullptr), 1);
+    ASSERT_EQ(gdb.AddTrackFrom(&source, 0, nullptr), 1);
+    TempDir dir;
+    const QString path = dir.file("out.gdb");
+    ASSERT_EQ(gdb.SaveFile(path), 1);
+
+    QByteArray gpx;
+    ASSERT_TRUE(RunGpsBabel({"-i", "gdb", "-f", path, "-o", "gpx", "-F", "-"}, &gpx)) << gpx.constData();
+    const GpxContent content = ParseGpx(gpx);
+    ASSERT_EQ(content.waypoints.size(), 3u);
+    EXPECT_EQ(content.waypoints[0].name, u"雪山主峰"_qs);
+    EXPECT_EQ(content.waypoints[0].desc, u"百岳"_qs);
+    EXPECT_NEAR(content.waypoints[0].lat, 24.383333, 1e-6);
+    EXPECT_NEAR(content.waypoints[0].lon, 121.233333, 1e-6);
+    EXPECT_DOUBLE_EQ(content.waypoints[0].ele, 3886);
+    EXPECT_EQ(content.waypoints[1].name, u"雪山北峰"_qs);
+    EXPECT_DOUBLE_EQ(content.waypoints[1].ele, 3703);
+    EXPECT_NEAR(content.waypoints[2].lon, -10.5, 1e-6);
+    ASSERT_EQ(content.trackNames, QStringList{u"𠀋山徑"_qs});
+    ASSERT_EQ(content.trackPoints.size(), 2u);
+    EXPECT_NEAR(content.trackPoints[1].lat, 25.17, 1e-6);
+    EXPECT_DOUBLE_EQ(content.trackPoints[1].ele, 1120);
+    EXPECT_EQ(content.trackPoints[0].time, u"2023-04-01T00:00:00Z"_qs);
+}
+
+TEST(GDBWrite, GpsbabelReadsCopiesOfItsOwnFile)
+{
+    REQUIRE_GPSBABEL();
+    auto source = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
+    ASSERT_TRUE(source);
+    CGDBFile gdb;
+    for (int i = 0; i < source->GetWayPointCount(); ++i)
+        ASSERT_EQ(gdb.AddWayPointFrom(source.get(), i, nullptr), 1);
+    ASSERT_EQ(gdb.AddTrackFrom(source.get(), 0, nullptr), 1);
+    TempDir dir;
+    const QString path = dir.file("copy.gdb");
+    ASSERT_EQ(gdb.SaveFile(path), 1);
+    QByteArray ours, theirs;
+    ASSERT_TRUE(RunGpsBabel({"-i", "gdb", "-f", path, "-o", "unicsv", "-F", "-"}, &ours));
+    ASSERT_TRUE(RunGpsBabel({"-i", "gdb", "-f", GpsFixture("gpsbabel_v3.gdb"), "-x", "nuketypes,routes", "-o", "unicsv", "-F", "-"}, &theirs));
+    EXPECT_EQ(ours, theirs);
+}
+
+} // namespace
