@@ -1,0 +1,101 @@
+// The base class's own operations and the format manager.
+#include "GpsTestSupport.h"
+#include "TempDir.h"
+
+#include "gps/GDBFile.h"
+#include "gps/GPSFileManager.h"
+#include "gps/GPSText.h"
+#include "platform/CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A format that hands out only 8-bit records (as the code-page formats do).
+class NarrowFile : public CGPSFile {
+public:
+    NarrowFile() : CGPSFile(kWTR) {}
+    int GetWayPointCount() const override { return 3; }
+    int GetWayPoints(GPSWayPointRecord* records) const override
+    {
+        if (!records)
+            return 0;
+        for (int i = 0; i < 3; ++i) {
+            records[i] = GPSWayPointRecord{};
+            gps::CopyAnsiToField(records[i].name, 64, platform::ToAnsi(u"山"_qs + QString::number(i)));
+            records[i].altitude = 1000.4 + i;
+        }
+        return 1;
+    }
+    int GetWayPointsW(GPSWayPointRecordW* records) const override { return records ? 1 : 0; }
+    int GetTrackCount() const override { return 1; }
+    int GetTracks(GPSTrackRecord* records) const override
+    {
+        if (!records)
+            return 0;
+        *records = GPSTrackRecord{};
+        gps::CopyAnsiToField(records->name, 32, platform::ToAnsi(u"步道"));
+        records->pointCount = 12;
+        return 1;
+    }
+};
+
+class RecordingList : public IListBoxSink {
+public:
+    void Clear() override { lines.clear(); }
+    void AddString(const QString& text) override { lines << text; }
+    QStringList lines{"stale"};
+};
+
+TEST(GPSFileBase, ArraysListsAndNarrowTrackNames)
+{
+    NarrowFile file;
+    auto records = file.NewWayPointArrayW();
+    ASSERT_TRUE(records); // 3 + 10 records
+    RecordingList list;
+    EXPECT_EQ(file.FillWayPointList(&list), 3);
+    EXPECT_EQ(list.lines, (QStringList{u"山0 1000"_qs, u"山1 1001"_qs, u"山2 1002"_qs}));
+    GPSTrackRecordW track{};
+    ASSERT_EQ(file.GetTracksW(&track), 1);
+    EXPECT_EQ(gps::FieldText(track.name, 32), u"步道");
+    EXPECT_EQ(track.pointCount, 12);
+    EXPECT_EQ(file.GetTracksW(nullptr), 0);
+    GPSTrackPointList points;
+    EXPECT_EQ(file.GetTrackPoints(&points, 0), 0); // not a format with track points
+    EXPECT_EQ(points.count, 0);
+    EXPECT_FALSE(CGDBFile().NewWayPointArrayW()); // no waypoints
+}
+
+TEST(GPSFileBase, GdbPrototype)
+{
+    CGDBFile gdb;
+    EXPECT_EQ(gdb.GetExtension(), u"gdb");
+    EXPECT_EQ(gdb.GetDescription(), u"Garmin MapSource GDB 檔"_qs);
+    auto fresh = gdb.NewFile();
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->FormatCode(), CGPSFile::kGDB);
+    EXPECT_EQ(fresh->GetWayPointCount(), 0);
+    EXPECT_EQ(gdb.GetWayPoints(nullptr), 0);
+    EXPECT_EQ(gdb.GetWayPointsW(nullptr), 0);
+}
+
+TEST(GPSFileManager, HoldsTheFormatsInSearchOrder)
+{
+    CGPSFileManager manager;
+    // MPS, GDB, GPX, EVO, WTR, GTM, KML as they are built; GDB is the one here so far.
+    ASSERT_EQ(manager.count(), 1);
+    EXPECT_EQ(manager.format(0)->FormatCode(), CGPSFile::kGDB);
+    EXPECT_FALSE(manager.format(1));
+}
+
+TEST(GPSFileManager, FilesNoFormatReads)
+{
+    TempDir dir;
+    CGPSFileManager manager;
+    EXPECT_FALSE(manager.OpenFile(dir.write("empty.gdb", QByteArray())));
+    EXPECT_FALSE(manager.OpenFile(dir.write("text.gdb", "not a GPS file")));
+    EXPECT_FALSE(manager.OpenFile(dir.write("text.txt", "MsRcf")));
+    EXPECT_FALSE(manager.OpenFile(dir.path()));
+}
+
+} // namespace
