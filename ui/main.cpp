@@ -1,11 +1,10 @@
+#include "ui/TalvaneApp.h"
+
 #include <QApplication>
-#include <QDialog>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QDialog dialog;
-    dialog.setWindowTitle(QString::fromUtf8("峰嵐錄 1.12"));
-    dialog.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    CTalvaneApp app;
+    return app.InitInstance();
 }

@@ -1,0 +1,215 @@
+#include "ui/StaticMapView.h"
+#include "ui/TalvaneDlg.h"
+#include "ui/UserProfile.h"
+
+#include "TempDir.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSettings>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program folder with three groups, a cached count for the first, and no item files.
+struct DialogFixture : ::testing::Test {
+    DialogFixture()
+    {
+        QSettings().remove(QLatin1String(CTalvaneDlg::kProfileSection));
+        temp.write(QString::fromUtf8("峰嵐錄.txt"),
+                   Utf16LeWithBom(QString::fromUtf8("[DataGroup]\r\nBaseFolder=data\r\nGroup1=山\r\n"
+                                                    "Group2=基石\r\nGroup3=古道\r\n")));
+        temp.write(QStringLiteral("Local.txt"), Utf16LeWithBom(QString()));
+        temp.write(QStringLiteral("data/Cache.txt"),
+                   Utf16LeWithBom(QString::fromUtf8("[山]\r\nNumOfItems=12\r\n")));
+        QDir(temp.path()).mkpath(QString::fromUtf8("data/山"));
+        platform::SetProgramFolder(temp.path());
+        platform::ClearProfileCache();
+    }
+    ~DialogFixture() override { QSettings().remove(QLatin1String(CTalvaneDlg::kProfileSection)); }
+
+    TempDir temp;
+};
+
+QRect GeometryOf(const CTalvaneDlg& dialog, int id)
+{
+    return dialog.GetDlgItem(id)->geometry();
+}
+
+void ResizeTo(CTalvaneDlg& dialog, int width, int height)
+{
+    dialog.resize(width, height);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialog.size(), QSize(width, height));
+}
+
+} // namespace
+
+TEST_F(DialogFixture, LaysOutTheMainTemplateWithItsStates)
+{
+    CTalvaneDlg dialog;
+    ASSERT_TRUE(dialog.IsCreated());
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("峰嵐錄 1.12"));
+    EXPECT_FALSE(dialog.windowIcon().isNull());
+    const DialogUnits& units = dialog.Units();
+    EXPECT_EQ(dialog.size(), units.ToPixels(QSize(433, 311)));
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kItemList), units.ToPixels(QRect(133, 7, 293, 224)));
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kMapControl),
+              GeometryOf(dialog, CTalvaneDlg::kItemList));
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kSubsetTree), units.ToPixels(QRect(7, 92, 122, 210)));
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kUpdateCounts), units.ToPixels(QRect(381, 289, 45, 14)));
+
+    for (int id : {1074, 1075, 1077, 1021, 1007, 1010})
+        EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
+    for (int id : {1073, 1009, 1071, 1011, 1022, 1035, 1040, 1062, 1070, 1078, 1079})
+        EXPECT_TRUE(dialog.GetDlgItem(id)->isEnabled()) << id;
+    EXPECT_TRUE(dialog.GetDlgItem(CTalvaneDlg::kMapControl)->isHidden());
+    EXPECT_TRUE(qobject_cast<CStaticMapView*>(dialog.GetDlgItem(CTalvaneDlg::kMapControl)));
+    EXPECT_EQ(dialog.DlgItem<QAbstractButton>(1040)->text(), QString::fromUtf8("新增植物..."));
+    EXPECT_TRUE(dialog.DlgItem<QLineEdit>(CTalvaneDlg::kSummary)->isReadOnly());
+    EXPECT_FALSE(dialog.DlgItem<QTreeWidget>(CTalvaneDlg::kItemList)->header()->stretchLastSection());
+}
+
+TEST_F(DialogFixture, GroupListShowsCachedCountsAndTheSavedGroup)
+{
+    UserProfile::WriteInt(QLatin1String(CTalvaneDlg::kProfileSection),
+                          QLatin1String(CTalvaneDlg::kSelGroupKey), 2);
+    {
+        CTalvaneDlg dialog;
+        QtListBox& groups = dialog.GroupList();
+        ASSERT_EQ(groups.Count(), 3);
+        EXPECT_EQ(groups.Text(0), QString::fromUtf8("山 (12)"));
+        EXPECT_EQ(groups.Text(1), QString::fromUtf8("基石"));
+        EXPECT_EQ(groups.CurrentSelection(), 2);
+    }
+    // A saved index beyond the list selects the first group.
+    UserProfile::WriteInt(QLatin1String(CTalvaneDlg::kProfileSection),
+                          QLatin1String(CTalvaneDlg::kSelGroupKey), 7);
+    CTalvaneDlg dialog;
+    EXPECT_EQ(dialog.GroupList().CurrentSelection(), 0);
+}
+
+TEST_F(DialogFixture, GrowingMovesTheRightHandControlsAndShrinkingKeepsTheFirstLayout)
+{
+    CTalvaneDlg dialog;
+    dialog.show();
+    const QSize first = dialog.InitialClient().size();
+    ASSERT_EQ(dialog.size(), first);
+    std::map<int, QRect> initial;
+    for (int id : CTalvaneDlg::kResizeIds)
+        initial[id] = GeometryOf(dialog, id);
+    const std::vector<int> fixed = {1000, 1073, 1074, 1075, 1077};
+    std::map<int, QRect> fixedInitial;
+    for (int id : fixed)
+        fixedInitial[id] = GeometryOf(dialog, id);
+
+    ResizeTo(dialog, first.width() + 100, first.height() + 40);
+    const QRect list = initial[CTalvaneDlg::kItemList].adjusted(10, 0, 100, 40);
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kItemList), list);
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kMapControl), list);
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kSubsetTree),
+              initial[CTalvaneDlg::kSubsetTree].adjusted(0, 0, 10, 40));
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kSummary),
+              initial[CTalvaneDlg::kSummary].translated(10, 40).adjusted(0, 0, 90, 0));
+    for (int id : {1005, 1009, 1021, 1007, 1071, 1011, 1022, 1010, 1035, 1040, 1062, 1070, 1078, 1079})
+        EXPECT_EQ(GeometryOf(dialog, id), initial[id].translated(10, 40)) << id;
+    for (int id : fixed)
+        EXPECT_EQ(GeometryOf(dialog, id), fixedInitial[id]) << id;
+
+    // Smaller than at first in one or both directions: only the growth that remains counts.
+    ResizeTo(dialog, first.width() - 100, first.height() + 40);
+    EXPECT_EQ(GeometryOf(dialog, CTalvaneDlg::kItemList),
+              initial[CTalvaneDlg::kItemList].adjusted(0, 0, 0, 40));
+    ResizeTo(dialog, first.width() - 100, first.height() - 100);
+    for (int id : CTalvaneDlg::kResizeIds)
+        EXPECT_EQ(GeometryOf(dialog, id), initial[id]) << id;
+}
+
+TEST_F(DialogFixture, ColumnsWidenByTheListsShareUpToTwice)
+{
+    CTalvaneDlg dialog;
+    dialog.show();
+    const QSize first = dialog.InitialClient().size();
+    QtItemList& list = dialog.ItemList();
+    for (int column = 0; column < 3; ++column)
+        list.InsertColumn(column, QString::number(column), 300, ColumnAlign::Left);
+    dialog.StoreColumnWidths();
+    EXPECT_EQ(dialog.ColumnWidths()[2], 300);
+    EXPECT_EQ(dialog.ColumnWidths()[3], 0);
+
+    auto widths = [&] {
+        QList<int> result;
+        for (int column = 0; column < list.ColumnCount(); ++column) {
+            int width = 0;
+            list.GetColumn(column, nullptr, &width);
+            result.append(width);
+        }
+        return result;
+    };
+    // rightShare 90 over 900 stored pixels: factor 1.1.
+    ResizeTo(dialog, first.width() + 100, first.height());
+    EXPECT_EQ(widths(), (QList<int>{330, 330, 330}));
+    // rightShare 1800: factor 3, limited to 2.
+    ResizeTo(dialog, first.width() + 2000, first.height());
+    EXPECT_EQ(widths(), (QList<int>{600, 600, 600}));
+    // Each resize scales from the stored widths, not from the last resize.
+    ResizeTo(dialog, first.width() + 100, first.height());
+    EXPECT_EQ(widths(), (QList<int>{330, 330, 330}));
+    ResizeTo(dialog, first.width(), first.height());
+    EXPECT_EQ(widths(), (QList<int>{300, 300, 300}));
+}
+
+TEST_F(DialogFixture, ShowMapSwapsTheListForTheMapAndEnablesZoom)
+{
+    CTalvaneDlg dialog;
+    dialog.show();
+    auto* showMap = dialog.DlgItem<QAbstractButton>(CTalvaneDlg::kShowMap);
+    QWidget* map = dialog.GetDlgItem(CTalvaneDlg::kMapControl);
+    QWidget* list = dialog.GetDlgItem(CTalvaneDlg::kItemList);
+    const QPoint overMap = map->mapToGlobal(map->rect().center());
+
+    EXPECT_FALSE(dialog.OnMouseWheel(120, overMap));
+    showMap->click();
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_FALSE(list->isVisible());
+    for (int id : {1074, 1075, 1077})
+        EXPECT_TRUE(dialog.GetDlgItem(id)->isEnabled()) << id;
+    EXPECT_EQ(dialog.MapControl()->ShownView(), dialog.CurrentMapView());
+    EXPECT_EQ(dialog.MapControl()->Listener(), dialog.CurrentMapView());
+    // The wheel counts as handled only over the map.
+    EXPECT_TRUE(dialog.OnMouseWheel(120, overMap));
+    EXPECT_FALSE(dialog.OnMouseWheel(120, dialog.mapToGlobal(QPoint(2, 2))));
+
+    showMap->click();
+    EXPECT_FALSE(map->isVisible());
+    EXPECT_TRUE(list->isVisible());
+    for (int id : {1074, 1075, 1077})
+        EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
+}
+
+// Saves the main dialog on the bundled sample as a picture in the build folder, for anyone to
+// look at.
+TEST(TalvaneDlgScreenshot, MainDialogOnTheSample)
+{
+    QSettings().remove(QLatin1String(CTalvaneDlg::kProfileSection));
+    TempDir temp;
+    const QString program = temp.copyTree(QStringLiteral(TALVANE_SAMPLE_DIR), QStringLiteral("bin"));
+    platform::SetProgramFolder(program);
+    platform::ClearProfileCache();
+    CTalvaneDlg dialog;
+    dialog.show();
+    QTest::qWait(50);
+    const QImage picture = dialog.grab().toImage();
+    const QString path = QStringLiteral(TALVANE_BUILD_DIR) + QStringLiteral("/talvane-main-dialog.png");
+    ASSERT_TRUE(picture.save(path));
+    EXPECT_EQ(picture.size(), dialog.size() * picture.devicePixelRatio());
+}

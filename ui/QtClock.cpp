@@ -1,0 +1,6 @@
+#include "ui/QtClock.h"
+
+QDateTime QtClock::LocalNow() const
+{
+    return QDateTime::currentDateTime();
+}
