@@ -62,6 +62,8 @@ inline constexpr int kMaxCodes = 30;
 
 class CGroupBase {
 public:
+    // Width of the path field that begins every record.
+    static constexpr qsizetype kPathWidth = 260;
     // The most subsets a group keeps.
     static constexpr int kMaxSubsets = 500;
     // The most items a group holds: a list row carries the item index below 20000.
@@ -178,7 +180,8 @@ public:
 
     // Loading helpers shared by the classes.
 
-    // [key] Name of the item file is not empty: the file belongs to a group of this class.
+    // [key] Name of the item file is not empty: the file belongs to a group of this class. A
+    // class whose records require another key (requiredKey) also accepts a file by that key.
     bool HasNameKey(const QString& path) const;
     // Room for one more record of recordSize bytes: returns the new, zero-filled record and
     // counts it; null (nothing counted) when memory is exhausted, the group is full, or the
@@ -266,9 +269,11 @@ protected:
         const int position = FindCachedRecord(path, writeTime, sizeof(Record));
         return position >= 0 && TakeCachedRecord<Record>(position);
     }
-    // Copies an item file's path into a record's path field; false when it does not fit
-    // (such an item is refused, never stored under a cut path).
-    bool SetRecordPath(char16_t* field, qsizetype width, const QString& path);
+    // Whether an item file's path fits a record's path field; an item whose path does not fit
+    // is refused, never stored under a cut path.
+    static bool FitsRecordPath(const QString& path);
+    // Copies an item file's path into a record's path field; false when it does not fit.
+    static bool SetRecordPath(char16_t* field, qsizetype width, const QString& path);
     template <std::size_t N>
     bool SetRecordPath(char16_t (&field)[N], const QString& path)
     {
@@ -292,6 +297,7 @@ protected:
     QString recordMenuCaption;
     GPSWayPointSet* waypointSet = nullptr;  // built by the waypoint operations; not owned here
     QString relatedKey;
+    QString requiredKey;        // the record's required key when it is not "Name"
 
     int itemCount = 0;
     int itemCapacity = 0;       // in elements of elementSize

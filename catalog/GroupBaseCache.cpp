@@ -17,9 +17,6 @@
 
 namespace {
 
-// Every record starts with the item file's path field of this width.
-constexpr qsizetype kPathWidth = 260;
-
 // The key by which a cached record and an item file are matched: the path with its separators
 // made uniform, compared without case.
 QString PathKey(const QString& path)
@@ -71,7 +68,7 @@ bool CGroupBase::LoadItemCache(std::size_t size)
     for (int i = 0; i < cacheCount; ++i) {
         const auto* field =
             reinterpret_cast<const char16_t*>(cacheBlock.constData() + qsizetype(i) * qsizetype(size));
-        cacheIndex[PathKey(FieldText(field, kPathWidth))].append(i);
+        cacheIndex[PathKey(FieldText(field, CGroupBase::kPathWidth))].append(i);
     }
     return true;
 }

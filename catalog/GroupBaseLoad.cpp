@@ -51,7 +51,9 @@ void ReadAtlasRun(const CGroupBase& group, const QString& path, const QString& k
 
 bool CGroupBase::HasNameKey(const QString& path) const
 {
-    return !platform::GetProfileString(path, key, kNameKey).isEmpty();
+    if (!platform::GetProfileString(path, key, kNameKey).isEmpty())
+        return true;
+    return !requiredKey.isEmpty() && !platform::GetProfileString(path, key, requiredKey).isEmpty();
 }
 
 std::byte* CGroupBase::AppendItemSlot(std::size_t size)
@@ -91,7 +93,7 @@ QString CGroupBase::ItemPath(int item) const
         return QString();
     // Every record starts with its item file's path; a record never holds less than that field.
     const auto* field = reinterpret_cast<const char16_t*>(items.get() + std::size_t(item) * recordSize);
-    return FieldText(field, qsizetype(std::min<std::size_t>(recordSize / 2, 260)));
+    return FieldText(field, std::min(qsizetype(recordSize / sizeof(char16_t)), kPathWidth));
 }
 
 bool CGroupBase::ReadItemString(const QString& path, const QString& name, char16_t* field,
@@ -135,6 +137,11 @@ bool CGroupBase::ReadAtlasRefs(const QString& path, int32_t (&list)[kMaxCodes]) 
                  [](const QString& t) { return ParseAtlasRefDashed(t, nullptr, nullptr); },
                  list, &pos);
     return true;
+}
+
+bool CGroupBase::FitsRecordPath(const QString& path)
+{
+    return path.size() < kPathWidth;
 }
 
 bool CGroupBase::SetRecordPath(char16_t* field, qsizetype width, const QString& path)
