@@ -6,7 +6,10 @@
 namespace platform {
 
 namespace {
-constexpr const char* kAnsiCodePage = "cp950";
+// ICU's "cp950" is IBM's Big5 table, which differs from what Windows reads and writes for code
+// page 950 (the euro sign, the full-width tilde, dashes, the ETEN rows F9D6-F9FE); its
+// "windows-950" is Microsoft's table.
+constexpr const char* kAnsiCodePage = "windows-950";
 }
 
 QString FromUtf8(QByteArrayView bytes)

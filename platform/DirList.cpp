@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <utility>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -40,9 +41,14 @@ bool MatchFrom(QStringView name, QStringView pattern)
     return p == pattern.size();
 }
 
+// Each UTF-16 code unit upper-cased on its own, as the Windows file system orders names: no
+// expansions such as 'ß' to "SS", and surrogates stay as they are.
 QString SortKey(const QString& name)
 {
-    return name.toUpper();
+    QString key = name;
+    for (QChar& c : key)
+        c = c.toUpper();
+    return key;
 }
 
 } // namespace
@@ -75,11 +81,22 @@ QList<DirEntry> FindFiles(const QString& folder, const QString& pattern)
         out.append(std::move(entry));
     }
     ::closedir(dir);
-    std::sort(out.begin(), out.end(), [](const DirEntry& a, const DirEntry& b) {
-        // Ordinal comparison of the upper-cased names, code unit by code unit.
-        return SortKey(a.name) < SortKey(b.name);
+    // Ordinal comparison of the upper-cased names, code unit by code unit; names that differ
+    // only in case (possible here, not on Windows) keep a fixed order by their own code units.
+    QList<std::pair<QString, qsizetype>> keys;
+    keys.reserve(out.size());
+    for (qsizetype i = 0; i < out.size(); ++i)
+        keys.append({SortKey(out[i].name), i});
+    std::sort(keys.begin(), keys.end(), [&out](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return out[a.second].name < out[b.second].name;
     });
-    return out;
+    QList<DirEntry> sorted;
+    sorted.reserve(out.size());
+    for (const auto& key : keys)
+        sorted.append(std::move(out[key.second]));
+    return sorted;
 }
 
 } // namespace platform

@@ -20,8 +20,16 @@ bool SetFileWriteTime(const QString& path, FileTime time)
     struct timespec times[2];
     times[0].tv_sec = 0;
     times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_sec = time.ns / 1000000000LL;
-    times[1].tv_nsec = time.ns % 1000000000LL;
+    // Floor division: a time before 1970 still has 0 <= tv_nsec < 10^9.
+    constexpr qint64 kNsPerSecond = 1000000000LL;
+    qint64 seconds = time.ns / kNsPerSecond;
+    qint64 nanoseconds = time.ns % kNsPerSecond;
+    if (nanoseconds < 0) {
+        nanoseconds += kNsPerSecond;
+        --seconds;
+    }
+    times[1].tv_sec = seconds;
+    times[1].tv_nsec = nanoseconds;
     return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
 }
 

@@ -159,7 +159,7 @@ TEST_F(ProfileRead, MalformedFilesReadCleanly)
     }
     EXPECT_EQ(GetProfileString(dir.file("bad1.txt"), "S", "k"), QStringLiteral("v"));
     EXPECT_EQ(GetProfileString(dir.file("bad3.txt"), "S", "k"), QStringLiteral("v"));
-    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "S", "k"), QStringLiteral("\x1a"));
+    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "S", "k"), QString(QChar::ReplacementCharacter));
     // "[" opens section "" (its name ends at the line end); the later "[]" repeats it.
     EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "]", "d"), QString(""));
     EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "k", "d"), QStringLiteral("d"));
