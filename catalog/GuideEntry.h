@@ -32,6 +32,6 @@ int CompareGuideEntries(const GuideEntry& a, const GuideEntry& b);
 int CompareGuideEntriesByText(const GuideEntry& a, const GuideEntry& b);
 
 // Reads the entries of a 岫禾圖集 index file (UTF-16LE; keys Quill%d and QuillLink%d in that
-// order, each line ended by CR LF), at most GuideEntry::kMaxEntries. A missing, empty or
+// order, each line ended by CR LF but the last), at most GuideEntry::kMaxEntries. A missing, empty or
 // unreadable file gives none.
 QList<GuideEntry> ReadQuillAtlasFile(const QString& path);

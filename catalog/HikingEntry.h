@@ -21,7 +21,7 @@ int CompareHikingEntries(const HikingEntry& a, const HikingEntry& b);
 
 // Reads a companion's file (UTF-16LE): trips under entryKeyPattern with n = 1, 2, ... and
 // their links under linkKeyPattern (each pattern a prefix and "%d"), in that order, each line
-// ended by CR LF; at most HikingEntry::kMaxEntries. Stops at the first trip text that does not
+// ended by CR LF but the last; at most HikingEntry::kMaxEntries. Stops at the first trip text that does not
 // parse. A file that cannot be read gives none.
 QList<HikingEntry> ReadNumberedKeyPairs(const QString& path, QStringView entryKeyPattern,
                                         QStringView linkKeyPattern);

@@ -116,8 +116,19 @@ bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* va
 {
     const QString start = key.toString() + u'=';
     qsizetype end = 0;
-    if (!ExtractBetween(text, start, kLineEnd, value, *pos, &end))
+    if (ExtractBetween(text, start, kLineEnd, value, *pos, &end)) {
+        *pos = end;
+        return true;
+    }
+    // The last line of a file may lack its line end (a hand-kept file, or a key the INI layer
+    // appended to one): its value runs to the end of the text rather than being lost.
+    const qsizetype at = *pos >= 0 && *pos <= text.size() ? text.indexOf(start, *pos) : -1;
+    if (at < 0)
         return false;
-    *pos = end;
+    QStringView rest = text.mid(at + start.size());
+    while (rest.endsWith(u'\r') || rest.endsWith(u'\n'))
+        rest.chop(1);
+    *value = rest.toString();
+    *pos = text.size();
     return true;
 }

@@ -24,6 +24,7 @@ bool ParseDateText(QStringView text, int* year, int* month, int* day);
 QString FormatNumberedKey(QStringView pattern, int n);
 
 // Raw scan of a "key=value" CR LF line: finds key followed by "=" at or after *pos (a plain
-// substring search), yields the value up to the next CR LF and moves *pos past it. False
-// (nothing moved) when the key or the line end is missing.
+// substring search), yields the value up to the next CR LF and moves *pos past it; with no CR
+// LF after it, the value runs to the end of the text. False (nothing moved) when the key is
+// missing.
 bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* value);

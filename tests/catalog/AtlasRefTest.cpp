@@ -2,10 +2,8 @@
 
 #include "TextPrinters.h"
 #include <QString>
-#include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 
@@ -153,18 +151,4 @@ TEST(AtlasRef, VolumeNamesMatchExactly)
     EXPECT_EQ(AtlasVolumeIndex(U("十-")), -1);
     EXPECT_EQ(AtlasVolumeIndex(U("")), -1);
     EXPECT_EQ(AtlasVolumeIndex(U("三十一")), -1);
-}
-
-TEST(AtlasRef, DescendingCodesSortByKindThenVolumeThenPage)
-{
-    std::vector<int> codes = {
-        AtlasRefCode(0, 3, 10), AtlasRefCode(1, 2, 5),  AtlasRefCode(0, 3, 2),
-        AtlasRefCode(0, 30, 999), AtlasRefCode(1, 2, 1), AtlasRefCode(0, 1, 1),
-    };
-    std::sort(codes.begin(), codes.end(), std::greater<>());
-    const std::vector<int> expected = {
-        AtlasRefCode(1, 2, 1), AtlasRefCode(1, 2, 5), AtlasRefCode(0, 30, 999),
-        AtlasRefCode(0, 3, 2), AtlasRefCode(0, 3, 10), AtlasRefCode(0, 1, 1),
-    };
-    EXPECT_EQ(codes, expected);
 }

@@ -2,7 +2,6 @@
 
 #include "TempDir.h"
 #include "TextPrinters.h"
-#include "platform/CodePage.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -66,8 +65,7 @@ TEST(GuideEntry, ParseTitleSplitsVolumePageAndTitle)
 TEST(GuideEntry, ReadsTheQuillIndexAsWindowsWroteIt)
 {
     const QList<GuideEntry> entries = ReadQuillAtlasFile(QuillFixture());
-    // Entry 7's link is the last line, without CR LF: it is not read, nor is entry 7.
-    ASSERT_EQ(entries.size(), 6);
+    ASSERT_EQ(entries.size(), 7);
 
     EXPECT_EQ(entries[0].volumeText, U("十五"));
     EXPECT_EQ(entries[0].volume, 15);
@@ -90,6 +88,9 @@ TEST(GuideEntry, ReadsTheQuillIndexAsWindowsWroteIt)
     EXPECT_EQ(entries[4].link, U("http://example.org/q/empty.htm"));
     EXPECT_EQ(entries[5].volume, -1);
     EXPECT_EQ(entries[5].volumeText, U("拾五"));
+    // The last line has no CR LF; its value is still read.
+    EXPECT_EQ(entries[6].title, U("最後一筆"));
+    EXPECT_EQ(entries[6].link, U("http://example.org/q/7.htm"));
 }
 
 TEST(GuideEntry, QuillScanStopsEarlyAndStaysBounded)
@@ -113,9 +114,12 @@ TEST(GuideEntry, QuillScanStopsEarlyAndStaysBounded)
     EXPECT_TRUE(ReadQuillAtlasFile(dir.file("missing.txt")).isEmpty());
     EXPECT_TRUE(ReadQuillAtlasFile(dir.write("e.txt", QByteArray())).isEmpty());
     const QByteArray good = Utf16LeWithBom(U("Quill1=十五045-雪山\r\nQuillLink1=x\r\n"));
+    // A cut file holds entry 1 once "QuillLink1=" is whole (the link runs to the end).
+    const QByteArray linkKey = Utf16LeWithBom(U("QuillLink1=")).mid(2);
+    const qsizetype linkKeyEnd = good.indexOf(linkKey) + linkKey.size();
     for (qsizetype cut = 0; cut <= good.size(); ++cut) {
         const auto entries = ReadQuillAtlasFile(dir.write("cut.txt", good.first(cut)));
-        EXPECT_EQ(entries.size(), cut == good.size() ? 1 : 0) << cut;
+        EXPECT_EQ(entries.size(), cut >= linkKeyEnd ? 1 : 0) << cut;
     }
     EXPECT_TRUE(ReadQuillAtlasFile(dir.write("cr.txt", Utf16LeWithBom(U("Quill1=a\rQuillLink1=b\r")))).isEmpty());
     QByteArray noise(4099, '\0');

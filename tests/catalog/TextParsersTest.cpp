@@ -89,7 +89,13 @@ TEST(TextParsers, NumberedKeysAndRawKeyScans)
     ASSERT_TRUE(ScanKeyValue(text, u"B1", &pos, &value));
     EXPECT_EQ(value, QString());
     const qsizetype before = pos;
-    EXPECT_FALSE(ScanKeyValue(text, u"A2", &pos, &value)); // its line has no CR LF
     EXPECT_FALSE(ScanKeyValue(text, u"A1", &pos, &value)); // behind the position
     EXPECT_EQ(pos, before);
+    // The last line needs no line end.
+    ASSERT_TRUE(ScanKeyValue(text, u"A2", &pos, &value));
+    EXPECT_EQ(value, QStringLiteral("y"));
+    EXPECT_EQ(pos, text.size());
+    pos = 0;
+    ASSERT_TRUE(ScanKeyValue(u"k=v\r", u"k", &pos, &value));
+    EXPECT_EQ(value, QStringLiteral("v"));
 }
