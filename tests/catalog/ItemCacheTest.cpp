@@ -1,0 +1,262 @@
+// The item cache "~~<key>.bin": files built here in the cache layout (records back to back,
+// then 32 bytes per record) and read as untrusted input.
+#include "catalog/GroupBase.h"
+
+#include "TempDir.h"
+#include "TestGroups.h"
+#include "TestPeakGroup.h"
+#include "catalog/GroupTable.h"
+#include "catalog/PlantItemRecord.h"
+#include "catalog/RecordText.h"
+#include "catalog/StoneItemRecord.h"
+#include "catalog/TrailItemRecord.h"
+#include "catalog/WaterfallItemRecord.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+
+#include <QFile>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kTail = 32;
+
+// Cache bytes in the layout the program reads: the records back to back at their own size,
+// then a tail of 32 bytes per record (filled with a marker that must never be read as a record).
+template <class Record>
+QByteArray CacheBytes(const QList<Record>& records)
+{
+    QByteArray bytes;
+    for (const Record& r : records)
+        bytes.append(reinterpret_cast<const char*>(&r), sizeof r);
+    bytes.append(QByteArray(records.size() * kTail, '\xCC'));
+    return bytes;
+}
+
+template <class Record>
+Record Named(const QString& name, const QString& path = QString())
+{
+    Record r{};
+    SetFieldText(r.Name, name);
+    SetFieldText(r.path, path);
+    return r;
+}
+
+class ItemCacheTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::ClearProfileCache();
+        platform::SetProgramFolder(dir.path());
+        table.LoadSettings();  // no settings file: the data folder is the program folder
+    }
+    QString WriteCache(const QString& key, const QByteArray& bytes)
+    {
+        return dir.write(QStringLiteral("~~") + key + QStringLiteral(".bin"), bytes);
+    }
+    static platform::FileTime At(qint64 seconds) { return {seconds * 1000000000LL}; }
+
+    TempDir dir;
+    CGroupTable table;
+};
+
+TEST_F(ItemCacheTest, RecordsAreTakenAtTheRecordStrideNotTheElementSize)
+{
+    WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({Named<TalvaneItemRecord>("玉山"),
+                                                         Named<TalvaneItemRecord>("雪山")}));
+    TestPeakGroup group;
+    EXPECT_TRUE(group.TakeCachedItem(0));
+    EXPECT_TRUE(group.TakeCachedItem(1));
+    EXPECT_EQ(group.CacheCount(), 2);
+    ASSERT_EQ(group.ItemCount(), 2);
+    EXPECT_EQ(FieldText(group.Record(0)->Name), "玉山");
+    EXPECT_EQ(FieldText(group.Record(1)->Name), "雪山");
+    // The position equal to, or beyond, the count ends the filling.
+    EXPECT_FALSE(group.TakeCachedItem(2));
+    EXPECT_FALSE(group.TakeCachedItem(3));
+    EXPECT_FALSE(group.TakeCachedItem(-1));
+    EXPECT_EQ(group.ItemCount(), 2);
+}
+
+template <class Record>
+class CacheSizeTest : public ItemCacheTest {};
+
+using RecordTypes = ::testing::Types<TalvaneItemRecord, StoneItemRecord, TrailItemRecord,
+                                     WaterfallItemRecord, PlantItemRecord>;
+TYPED_TEST_SUITE(CacheSizeTest, RecordTypes);
+
+TYPED_TEST(CacheSizeTest, OnlyWholeElementsOfRecordSizePlus32AreACache)
+{
+    const qsizetype size = sizeof(TypeParam);
+    const qsizetype element = size + kTail;
+    TestGroup<TypeParam> group("Key", "名");
+    const QByteArray two = CacheBytes<TypeParam>({Named<TypeParam>("甲"), Named<TypeParam>("乙")});
+    ASSERT_EQ(two.size(), 2 * element);
+    struct Case {
+        QByteArray bytes;
+        int count;  // -1: refused
+    };
+    const QList<Case> cases = {
+        {QByteArray(), -1},
+        {QByteArray(1, 'x'), -1},
+        {two.left(2 * size), -1},         // the records without their tail
+        {two + QByteArray(1, '\0'), -1},
+        {two.left(element), 1},
+        {two, 2},
+    };
+    for (const Case& c : cases) {
+        this->WriteCache("Key", c.bytes);
+        TestGroup<TypeParam> fresh("Key", "名");
+        EXPECT_EQ(fresh.LoadItemCache(size), c.count >= 0) << "size " << c.bytes.size();
+        EXPECT_TRUE(fresh.CacheTried());
+        EXPECT_EQ(fresh.CacheCount(), std::max(c.count, 0));
+        EXPECT_EQ(fresh.TakeCachedItem(0), c.count >= 1);
+    }
+    this->WriteCache("Key", two);
+    EXPECT_TRUE(group.TakeCachedItem(1));
+    EXPECT_EQ(FieldText(group.template ItemAs<TypeParam>(0)->Name), "乙");
+}
+
+TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
+{
+    const QString path = dir.file("~~Talvane.bin");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // One element more than a group can hold, as a sparse file.
+    ASSERT_TRUE(file.resize(qint64(CGroupBase::kMaxItems + 1) * (TalvaneItemRecord::kSize + kTail)));
+    file.close();
+    TestPeakGroup group;
+    EXPECT_FALSE(group.LoadItemCache(TalvaneItemRecord::kSize));
+    EXPECT_EQ(group.CacheCount(), 0);
+    EXPECT_FALSE(group.TakeCachedItem(0));
+}
+
+TEST_F(ItemCacheTest, AMissingCacheIsTriedOnce)
+{
+    TestPeakGroup group;
+    EXPECT_FALSE(group.TakeCachedItem(0));
+    EXPECT_TRUE(group.CacheTried());
+    WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({Named<TalvaneItemRecord>("玉山")}));
+    EXPECT_FALSE(group.TakeCachedItem(0)) << "the cache is not read again";
+}
+
+TEST_F(ItemCacheTest, ADamagedRecordCannotLeakPastItsFields)
+{
+    TalvaneItemRecord damaged{};
+    std::fill(std::begin(damaged.path), std::end(damaged.path), u'p');
+    std::fill(std::begin(damaged.Name), std::end(damaged.Name), u'名');
+    SetFieldText(damaged.Name2, u"second");
+    std::fill(std::begin(damaged.StoneStatus3), std::end(damaged.StoneStatus3), u'x');
+    std::fill(std::begin(damaged.Waypoint), std::end(damaged.Waypoint), u'W');
+    damaged.Visits[0] = 9;
+    damaged.Visits[2] = 77;  // a stale code behind the terminator
+    for (int i = 0; i < 30; ++i)
+        damaged.AtlasRefs[i] = 14955 - i;  // a full list stays full
+    WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({damaged}));
+
+    TestPeakGroup group;
+    ASSERT_TRUE(group.TakeCachedItem(0));
+    const TalvaneItemRecord* r = group.Record(0);
+    EXPECT_EQ(FieldText(r->Name), QString(15, u'名'));
+    EXPECT_EQ(r->Name[15], 0);
+    EXPECT_EQ(r->path[259], 0);
+    EXPECT_EQ(r->StoneStatus3[3], 0);
+    EXPECT_EQ(r->Waypoint[15], 0);
+    EXPECT_EQ(FieldText(r->Name2), "second");
+    EXPECT_EQ(group.ItemPath(0), QString(259, u'p'));
+    EXPECT_EQ(r->Visits[0], 9);
+    EXPECT_EQ(r->Visits[2], 0);
+    EXPECT_EQ(r->AtlasRefs[29], 14955 - 29);
+    EXPECT_FALSE(group.CodeListContains(r->Visits, 77));
+}
+
+TEST_F(ItemCacheTest, EveryRecordTypeIsMadeSafe)
+{
+    StoneItemRecord stone{};
+    std::fill(std::begin(stone.Stone), std::end(stone.Stone), u'1');
+    std::fill(std::begin(stone.Region), std::end(stone.Region), u'區');
+    WriteCache("Stone", CacheBytes<StoneItemRecord>({stone}));
+    TestGroup<StoneItemRecord> stones("Stone", "基石", "Stone");
+    ASSERT_TRUE(stones.TakeCachedItem(0));
+    EXPECT_EQ(FieldText(stones.ItemAs<StoneItemRecord>(0)->Stone).size(), 15);
+    EXPECT_EQ(FieldText(stones.ItemAs<StoneItemRecord>(0)->Region).size(), 15);
+
+    TrailItemRecord trail{};
+    std::fill(std::begin(trail.Track), std::end(trail.Track), u'T');
+    trail.MateVisits[0] = 0;
+    trail.MateVisits[1] = 5;
+    WriteCache("OldTrail", CacheBytes<TrailItemRecord>({trail}));
+    TestGroup<TrailItemRecord> trails("OldTrail", "古道");
+    ASSERT_TRUE(trails.TakeCachedItem(0));
+    EXPECT_EQ(trails.ItemAs<TrailItemRecord>(0)->Track[15], 0);
+    EXPECT_EQ(trails.ItemAs<TrailItemRecord>(0)->MateVisits[1], 0);
+
+    PlantItemRecord plant{};
+    std::fill(std::begin(plant.Class), std::end(plant.Class), u'科');
+    WriteCache("Plant", CacheBytes<PlantItemRecord>({plant}));
+    TestGroup<PlantItemRecord> plants("Plant", "植物");
+    ASSERT_TRUE(plants.TakeCachedItem(0));
+    EXPECT_EQ(plants.ItemAs<PlantItemRecord>(0)->Class[15], 0);
+
+    WaterfallItemRecord fall{};
+    std::fill(std::begin(fall.Name2), std::end(fall.Name2), u'瀑');
+    WriteCache("Waterfall", CacheBytes<WaterfallItemRecord>({fall}));
+    TestGroup<WaterfallItemRecord> falls("Waterfall", "瀑布");
+    ASSERT_TRUE(falls.TakeCachedItem(0));
+    EXPECT_EQ(falls.ItemAs<WaterfallItemRecord>(0)->Name2[31], 0);
+}
+
+class CacheWhileLoadingTest : public ItemCacheTest {
+protected:
+    void SetUp() override
+    {
+        ItemCacheTest::SetUp();
+        file = dir.write("山/玉山.txt", Utf16LeWithBom(QStringLiteral("[Talvane]\r\nName=玉山(檔)\r\n")));
+        other = dir.write("山/雪山.txt", Utf16LeWithBom(QStringLiteral("[Talvane]\r\nName=雪山(檔)\r\n")));
+        // The cache holds the first file's path in other letter case.
+        cache = WriteCache("Talvane", CacheBytes<TalvaneItemRecord>(
+                                          {Named<TalvaneItemRecord>("雪山(快取)", dir.file("山/other.txt")),
+                                           Named<TalvaneItemRecord>("玉山(快取)", dir.file("山/玉山.TXT"))}));
+        platform::SetFileWriteTime(cache, At(2000));
+    }
+    QString Loaded(const platform::FileTime& fileTime)
+    {
+        TestPeakGroup group;
+        EXPECT_TRUE(group.LoadItemFile(file, fileTime));
+        return FieldText(group.Record(0)->Name);
+    }
+
+    QString file, other, cache;
+};
+
+TEST_F(CacheWhileLoadingTest, OnlyAFileOlderThanTheCacheIsTakenFromIt)
+{
+    EXPECT_EQ(Loaded(At(1999)), "玉山(快取)");
+    EXPECT_EQ(Loaded(At(2000)), "玉山(檔)") << "equally old: read from the file";
+    EXPECT_EQ(Loaded(At(2001)), "玉山(檔)") << "newer than the cache";
+}
+
+TEST_F(CacheWhileLoadingTest, ACachedRecordIsTakenOnce)
+{
+    TestPeakGroup group;
+    ASSERT_TRUE(group.LoadItemFile(file, At(1)));
+    ASSERT_TRUE(group.LoadItemFile(file, At(1)));
+    ASSERT_TRUE(group.LoadItemFile(other, At(1)));
+    EXPECT_EQ(FieldText(group.Record(0)->Name), "玉山(快取)");
+    EXPECT_EQ(FieldText(group.Record(1)->Name), "玉山(檔)") << "its cached record is used up";
+    EXPECT_EQ(FieldText(group.Record(2)->Name), "雪山(檔)") << "no cached record has its path";
+}
+
+TEST_F(CacheWhileLoadingTest, TheFactoryFillsAFolderWithoutFilesFromTheCache)
+{
+    dir.write("峰嵐錄.txt", Utf16LeWithBom(QStringLiteral("[DataGroup]\r\nGroup1=空\r\n")));
+    platform::ClearProfileCache();
+    table.SetGroupClasses({{[] { return std::make_unique<TestPeakGroup>(); }, 0}});
+    table.LoadSettings();
+    CGroupBase* g = table.GetGroup(0, nullptr);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->ItemCount(), 2);
+}
+
+} // namespace
