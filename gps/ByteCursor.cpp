@@ -5,16 +5,6 @@
 #include <bit>
 #include <cstring>
 
-template <typename T> bool ByteCursor::ReadLittleEndian(T* value)
-{
-    if (remaining_ < sizeof(T))
-        return false;
-    *value = qFromLittleEndian<T>(pos_);
-    pos_ += sizeof(T);
-    remaining_ -= sizeof(T);
-    return true;
-}
-
 bool ByteCursor::ReadCString(QByteArrayView* text)
 {
     if (remaining_ == 0)
@@ -55,29 +45,6 @@ bool ByteCursor::ReadBytes(void* destination, size_t n, bool strict)
     std::memcpy(destination, pos_, remaining_);
     pos_ += remaining_;
     remaining_ = 0;
-    return true;
-}
-
-bool ByteCursor::ReadByte(uint8_t* value) { return ReadLittleEndian(value); }
-bool ByteCursor::ReadInt16(int16_t* value) { return ReadLittleEndian(value); }
-bool ByteCursor::ReadInt32(int32_t* value) { return ReadLittleEndian(value); }
-bool ByteCursor::ReadUInt32(uint32_t* value) { return ReadLittleEndian(value); }
-
-bool ByteCursor::ReadDouble(double* value)
-{
-    uint64_t bits = 0;
-    if (!ReadLittleEndian(&bits))
-        return false;
-    *value = std::bit_cast<double>(bits);
-    return true;
-}
-
-bool ByteCursor::ReadOptionalDouble(uint8_t* defined, double* value)
-{
-    ByteCursor probe = *this;
-    if (!probe.ReadByte(defined) || (*defined && !probe.ReadDouble(value)))
-        return false;
-    *this = probe;
     return true;
 }
 

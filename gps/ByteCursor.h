@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstddef>
+#include <QtEndian>
+#include <bit>
 #include <cstdint>
 
 class ByteCursor {
@@ -44,6 +46,40 @@ private:
     const uint8_t* pos_ = nullptr;
     size_t remaining_ = 0;
 };
+
+// The small reads are inline: they run once per field of every track point.
+template <typename T> inline bool ByteCursor::ReadLittleEndian(T* value)
+{
+    if (remaining_ < sizeof(T))
+        return false;
+    *value = qFromLittleEndian<T>(pos_);
+    pos_ += sizeof(T);
+    remaining_ -= sizeof(T);
+    return true;
+}
+
+inline bool ByteCursor::ReadByte(uint8_t* value) { return ReadLittleEndian(value); }
+inline bool ByteCursor::ReadInt16(int16_t* value) { return ReadLittleEndian(value); }
+inline bool ByteCursor::ReadInt32(int32_t* value) { return ReadLittleEndian(value); }
+inline bool ByteCursor::ReadUInt32(uint32_t* value) { return ReadLittleEndian(value); }
+
+inline bool ByteCursor::ReadDouble(double* value)
+{
+    uint64_t bits = 0;
+    if (!ReadLittleEndian(&bits))
+        return false;
+    *value = std::bit_cast<double>(bits);
+    return true;
+}
+
+inline bool ByteCursor::ReadOptionalDouble(uint8_t* defined, double* value)
+{
+    ByteCursor probe = *this;
+    if (!probe.ReadByte(defined) || (*defined && !probe.ReadDouble(value)))
+        return false;
+    *this = probe;
+    return true;
+}
 
 // Appends fields to a growing output buffer; the size is the buffer's size.
 class ByteWriter {

@@ -37,10 +37,13 @@ bool CGDBChunkTrack::ParsePoints(ByteCursor& cursor)
     int32_t count = 0;
     if (!cursor.ReadInt32(&count) || count < 0 || size_t(count) > cursor.remaining() / GDBTrackPoint::kMinSize)
         return false;
-    points.resize(size_t(count));
-    for (GDBTrackPoint& point : points) {
+    points.clear();
+    points.reserve(size_t(count));
+    for (int32_t i = 0; i < count; ++i) {
+        GDBTrackPoint point;
         if (!ReadPoint(cursor, &point))
             return false;
+        points.push_back(point);
     }
     return true;
 }

@@ -211,7 +211,10 @@ GpxContent ParseGpx(const QByteArray& gpx)
             element = xml.name().toString();
             if (element == u"wpt" || element == u"trkpt") {
                 list = element == u"wpt" ? &content.waypoints : &content.trackPoints;
-                list->push_back({xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble()});
+                GpxContent::Point point;
+                point.lat = xml.attributes().value("lat").toDouble();
+                point.lon = xml.attributes().value("lon").toDouble();
+                list->push_back(point);
             } else if (element == u"trk") {
                 list = nullptr;
             }
