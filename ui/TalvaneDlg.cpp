@@ -148,27 +148,33 @@ void CTalvaneDlg::OnSize(int width, int height)
     const int extraHeight = std::max(0, height - initialClient_.height());
 
     // The map control lies exactly over the item list.
-    const QRect list = initialRects_[0].adjusted(leftShare, 0, leftShare + rightShare, extraHeight);
+    const QRect list = initialRects_[kListSlot].adjusted(leftShare, 0, leftShare + rightShare,
+                                                      extraHeight);
     Item(kItemList)->setGeometry(list);
     Item(kMapControl)->setGeometry(list);
 
-    int storedSum = 0;
-    for (int w : columnWidths_)
-        storedSum += w;
-    if (storedSum > 0) {
-        const double factor =
-            std::min(kMaxColumnFactor, 1.0 + static_cast<double>(rightShare) / storedSum);
-        QHeaderView* header = itemListWidget_->header();
-        for (int column = 0; column < kStoredColumns && columnWidths_[column] != 0; ++column)
-            if (column < header->count())
-                header->resizeSection(column, static_cast<int>(columnWidths_[column] * factor));
-    }
+    ScaleColumns(rightShare);
 
-    Item(kSubsetTree)->setGeometry(initialRects_[2].adjusted(0, 0, leftShare, extraHeight));
+    Item(kSubsetTree)->setGeometry(initialRects_[kTreeSlot].adjusted(0, 0, leftShare, extraHeight));
     Item(kSummary)->setGeometry(
-        initialRects_[3].translated(leftShare, extraHeight).adjusted(0, 0, rightShare, 0));
-    for (size_t i = 4; i < kResizeIds.size(); ++i)
+        initialRects_[kSummarySlot].translated(leftShare, extraHeight).adjusted(0, 0, rightShare, 0));
+    for (size_t i = kFirstMovingSlot; i < kResizeIds.size(); ++i)
         Item(kResizeIds[i])->setGeometry(initialRects_[i].translated(leftShare, extraHeight));
+}
+
+void CTalvaneDlg::ScaleColumns(int rightShare)
+{
+    long long storedSum = 0;
+    for (int width : columnWidths_)
+        storedSum += width;
+    if (storedSum <= 0)
+        return;
+    const double factor =
+        std::min(kMaxColumnFactor, 1.0 + static_cast<double>(rightShare) / storedSum);
+    QHeaderView* header = itemListWidget_->header();
+    for (int column = 0; column < kStoredColumns && columnWidths_[column] != 0; ++column)
+        if (column < header->count())
+            header->resizeSection(column, static_cast<int>(columnWidths_[column] * factor));
 }
 
 bool CTalvaneDlg::IsMapShown() const

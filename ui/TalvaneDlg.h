@@ -71,6 +71,12 @@ public:
         kUpdateDatabase, kRecordMap, kEditData,      kOtherCommands,  kCompareWalks,
         kCompareAtlas, kCompareList, kMateItinerary, kAddPlant,       kRegionStats,
         kSearch,      kListCommands, kUpdateCounts};
+    // Positions in kResizeIds (and the stored rectangles) of the controls with a rule of their own;
+    // every control from kFirstMovingSlot on only moves.
+    static constexpr size_t kListSlot = 0;
+    static constexpr size_t kTreeSlot = 2;
+    static constexpr size_t kSummarySlot = 3;
+    static constexpr size_t kFirstMovingSlot = 4;
     // Widths of the first columns of the item list, kept to scale them on resize.
     static constexpr int kStoredColumns = 10;
     // Extra width goes one tenth to the left-hand column of controls, the rest to the list.
@@ -129,6 +135,8 @@ private:
     // The window services handed to the groups (search dialogs come with their own runner).
     WindowServices Services();
     void OnZoom(bool (CMapView::*step)());
+    // Columns 0 to 9 at their stored widths, widened with the list by up to twice.
+    void ScaleColumns(int rightShare);
     void OnAbout();
     bool IsMapShown() const;
     QWidget* Item(int id) const { return GetDlgItem(id); }

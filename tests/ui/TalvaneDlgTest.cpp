@@ -7,12 +7,17 @@
 #include "platform/Profile.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -90,6 +95,15 @@ TEST_F(DialogFixture, GroupListShowsCachedCountsAndTheSavedGroup)
         EXPECT_EQ(groups.Text(0), QString::fromUtf8("山 (12)"));
         EXPECT_EQ(groups.Text(1), QString::fromUtf8("基石"));
         EXPECT_EQ(groups.CurrentSelection(), 2);
+
+        // Refilling the list by program never reaches the selection handler.
+        QSignalSpy selections(dialog.DlgItem<QListWidget>(CTalvaneDlg::kGroupList),
+                              &QListWidget::itemSelectionChanged);
+        EXPECT_TRUE(dialog.GroupTable().FillGroupList(&groups, 1));
+        dialog.GroupTable().SetListEntryCount(&groups, 1, 4);
+        EXPECT_EQ(groups.Text(1), QString::fromUtf8("基石 (4)"));
+        EXPECT_EQ(groups.CurrentSelection(), 1);
+        EXPECT_EQ(selections.size(), 0);
     }
     // A saved index beyond the list selects the first group.
     UserProfile::WriteInt(QLatin1String(CTalvaneDlg::kProfileSection),
@@ -194,6 +208,34 @@ TEST_F(DialogFixture, ShowMapSwapsTheListForTheMapAndEnablesZoom)
     EXPECT_TRUE(list->isVisible());
     for (int id : {1074, 1075, 1077})
         EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
+}
+
+TEST_F(DialogFixture, BackgroundMenuOpensTheAboutBox)
+{
+    CTalvaneDlg dialog;
+    dialog.show();
+    QString menuText;
+    QString aboutTitle;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        ASSERT_EQ(menu->actions().size(), 1);
+        QAction* about = menu->actions().first();
+        menuText = about->text();
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_TRUE(box);
+            aboutTitle = box->windowTitle();
+            box->close();
+        });
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(about).center());
+    });
+    const QPoint background(2, 2);
+    ASSERT_EQ(dialog.childAt(background), nullptr);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, background, dialog.mapToGlobal(background));
+    QApplication::sendEvent(&dialog, &event);
+    EXPECT_EQ(menuText, QString::fromUtf8("關於 峰嵐錄(&A)..."));
+    EXPECT_EQ(aboutTitle, QString::fromUtf8("關於 峰嵐錄"));
 }
 
 // Saves the main dialog on the bundled sample as a picture in the build folder, for anyone to
