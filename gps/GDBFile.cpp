@@ -164,10 +164,12 @@ QByteArray CGDBFile::ToBytes() const
     CMPSChunkHeader44::Write(out, kWrittenVersion);
     header_.header41.Write(out, kWrittenHeader41Version);
     out.WriteBytes(kMarker);
+    // Records read from an 8-bit file (version 108 or below) are rebuilt in the layout and
+    // encoding of the version written here; all others are written as they are.
     for (const auto& waypoint : waypoints_.items)
-        waypoint->Write(out);
+        (waypoint->isUtf8 ? *waypoint : *waypoint->Rewritten()).Write(out);
     for (const auto& track : tracks_.items)
-        track->Write(out);
+        (track->isUtf8 ? *track : *track->Rewritten()).Write(out);
     out.WriteBytes(kEndRecord);
     return bytes;
 }

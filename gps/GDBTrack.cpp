@@ -87,6 +87,19 @@ void CGDBChunkTrack::BuildPayload()
     SetPayload(kTrack, std::move(bytes));
 }
 
+std::unique_ptr<CGDBChunkTrack> CGDBChunkTrack::Rewritten() const
+{
+    auto copy = std::make_unique<CGDBChunkTrack>();
+    copy->Name = isUtf8 ? Name : platform::ToUtf8(platform::FromAnsi(Name));
+    copy->ShowOnGPS = ShowOnGPS;
+    copy->Color = Color;
+    copy->points = points;
+    copy->URL = isUtf8 ? URL : platform::ToUtf8(platform::FromAnsi(URL));
+    copy->HasURL = copy->URL.isEmpty() ? 0 : 1;
+    copy->BuildPayload();
+    return copy;
+}
+
 QString CGDBChunkTrack::NameText() const
 {
     return isUtf8 ? platform::FromUtf8(Name) : platform::FromAnsi(Name);

@@ -31,6 +31,10 @@ public:
     // Builds the payload of a record this program writes (version 109 layout).
     void BuildPayload();
 
+    // This track with its texts in UTF-8, built in the layout this program writes (for saving
+    // a track read from an older, 8-bit file).
+    std::unique_ptr<CGDBChunkTrack> Rewritten() const;
+
     QString NameText() const;
 
     QByteArray Name;

@@ -106,6 +106,22 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::CopyOf(const CGDBChunkWayP
     return copy;
 }
 
+std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::Rewritten() const
+{
+    auto copy = CopyOf(*this);
+    copy->Name = ToUtf8Cut(Name, isUtf8, Name.size()); // whole: a character takes a byte or more
+    copy->Description = ToUtf8Cut(Description, isUtf8, Description.size());
+    copy->HasURL = HasURL;
+    copy->URL = ToUtf8Cut(URL, isUtf8, URL.size());
+    copy->Category = Category;
+    copy->TempatureDefined = TempatureDefined;
+    copy->Tempature = Tempature;
+    copy->TimeDefined = TimeDefined;
+    copy->Time = Time;
+    copy->BuildPayload();
+    return copy;
+}
+
 QString CGDBChunkWayPoint::NameText() const { return Decode(Name, isUtf8); }
 QString CGDBChunkWayPoint::DescriptionText() const { return Decode(Description, isUtf8); }
 

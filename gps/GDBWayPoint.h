@@ -28,6 +28,9 @@ public:
     // warning, display, colour, symbol and depth of source. Texts of an ANSI source are
     // converted to UTF-8 (the name cut to what a waypoint record holds).
     static std::unique_ptr<CGDBChunkWayPoint> CopyOf(const CGDBChunkWayPoint& source);
+    // This record with every field, its texts in UTF-8, built in the layout this program
+    // writes (for saving a record read from an older, 8-bit file).
+    std::unique_ptr<CGDBChunkWayPoint> Rewritten() const;
 
     // The texts decoded to wide characters (UTF-8 or the ANSI code page by the file's version).
     QString NameText() const;

@@ -294,3 +294,24 @@ TEST(GDBWrite, GpsbabelReadsCopiesOfItsOwnFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GDBWrite, ALoadedOlderFileIsSavedInTheWrittenVersion)
+{
+    REQUIRE_GPSBABEL();
+    TempDir dir;
+    for (const char* name : {"gpsbabel_v1.gdb", "gpsbabel_v2.gdb"}) {
+        SCOPED_TRACE(name);
+        auto loaded = CGPSFileManager().OpenFile(GpsFixture(name));
+        ASSERT_TRUE(loaded);
+        const QString path = dir.file(name);
+        ASSERT_EQ(loaded->SaveFile(path), 1);
+        QByteArray ours, theirs;
+        ASSERT_TRUE(RunGpsBabel({"-i", "gdb", "-f", path, "-o", "unicsv", "-F", "-"}, &ours));
+        ASSERT_TRUE(RunGpsBabel({"-i", "gdb", "-f", GpsFixture(name), "-x", "nuketypes,routes", "-o", "unicsv", "-F", "-"}, &theirs));
+        EXPECT_EQ(ours, theirs);
+    }
+}
+
+} // namespace
