@@ -46,6 +46,14 @@ CGPSFileManager::CGPSFileManager()
         formats_[count_++] = make();
 }
 
+CGPSFileManager::CGPSFileManager(std::vector<std::unique_ptr<CGPSFile>> formats)
+{
+    for (auto& format : formats) {
+        if (format && count_ < kMaxFormats)
+            formats_[count_++] = std::move(format);
+    }
+}
+
 CGPSFileManager::~CGPSFileManager() = default;
 
 const CGPSFile* CGPSFileManager::format(int index) const

@@ -5,12 +5,16 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 class CGPSFileManager {
 public:
     static constexpr int kMaxFormats = 8;
 
+    // One empty object of each known format.
     CGPSFileManager();
+    // The given format objects, in this order (for tests of the search).
+    explicit CGPSFileManager(std::vector<std::unique_ptr<CGPSFile>> formats);
     virtual ~CGPSFileManager();
     CGPSFileManager(const CGPSFileManager&) = delete;
     CGPSFileManager& operator=(const CGPSFileManager&) = delete;

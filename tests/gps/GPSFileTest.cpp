@@ -99,3 +99,73 @@ TEST(GPSFileManager, FilesNoFormatReads)
 }
 
 } // namespace
+
+namespace {
+
+// A format that records each load attempt and answers as told.
+class ProbeFormat : public CGPSFile {
+public:
+    enum Answer { Reject, RecogniseButFail, Read };
+    ProbeFormat(int code, const char* extension, Answer answer, QStringList* log)
+        : CGPSFile(code), extension_(extension), answer_(answer), log_(log) {}
+    QString GetExtension() const override { return extension_; }
+    std::unique_ptr<CGPSFile> LoadFile(const QString&, int* recognised) const override
+    {
+        *log_ << extension_;
+        *recognised = answer_ != Reject;
+        return answer_ == Read ? std::make_unique<ProbeFormat>(FormatCode(), "", Reject, log_) : nullptr;
+    }
+
+private:
+    QString extension_;
+    Answer answer_;
+    QStringList* log_;
+};
+
+struct Search {
+    QStringList log;
+    int resultCode = 0;
+};
+
+Search Open(const QString& path, ProbeFormat::Answer gdb, ProbeFormat::Answer gpx)
+{
+    Search search;
+    std::vector<std::unique_ptr<CGPSFile>> formats;
+    formats.push_back(std::make_unique<ProbeFormat>(CGPSFile::kMPS, "mps", ProbeFormat::Reject, &search.log));
+    formats.push_back(std::make_unique<ProbeFormat>(CGPSFile::kGDB, "gdb", gdb, &search.log));
+    formats.push_back(std::make_unique<ProbeFormat>(CGPSFile::kGPX, "gpx", gpx, &search.log));
+    formats.push_back(std::make_unique<ProbeFormat>(CGPSFile::kKML, "kml", ProbeFormat::Reject, &search.log));
+    CGPSFileManager manager(std::move(formats));
+    if (auto file = manager.OpenFile(path))
+        search.resultCode = file->FormatCode();
+    return search;
+}
+
+TEST(GPSFileManager, ExtensionFirstThenTheOthersInOrder)
+{
+    using A = ProbeFormat::Answer;
+    Search s = Open("/x/walk.GPX", A::Reject, A::Read);
+    EXPECT_EQ(s.log, QStringList{"gpx"});
+    EXPECT_EQ(s.resultCode, CGPSFile::kGPX);
+    s = Open("/x/walk.mps", A::Read, A::Read);
+    EXPECT_EQ(s.log, (QStringList{"mps", "gdb"}));
+    EXPECT_EQ(s.resultCode, CGPSFile::kGDB);
+    s = Open("/x.gdb/walk", A::Reject, A::Reject); // the dot of a folder is no extension
+    EXPECT_EQ(s.log, (QStringList{"mps", "gdb", "gpx", "kml"}));
+    EXPECT_EQ(s.resultCode, 0);
+    s = Open("/x/walk.kml", A::Reject, A::Read);
+    EXPECT_EQ(s.log, (QStringList{"kml", "mps", "gdb", "gpx"}));
+}
+
+TEST(GPSFileManager, ARecognisedButDamagedFileEndsTheSearch)
+{
+    using A = ProbeFormat::Answer;
+    Search s = Open("/x/walk.gdb", A::RecogniseButFail, A::Read);
+    EXPECT_EQ(s.log, QStringList{"gdb"});
+    EXPECT_EQ(s.resultCode, 0);
+    s = Open("/x/walk.txt", A::RecogniseButFail, A::Read);
+    EXPECT_EQ(s.log, (QStringList{"mps", "gdb"}));
+    EXPECT_EQ(s.resultCode, 0);
+}
+
+} // namespace
