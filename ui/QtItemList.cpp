@@ -199,8 +199,13 @@ int QtItemList::NextSelectedRow(int after) const
 void QtItemList::SelectRow(int row, bool selected)
 {
     const QSignalBlocker blocker(list_);
-    if (QTreeWidgetItem* item = Row(row))
-        item->setSelected(selected);
+    QTreeWidgetItem* item = Row(row);
+    if (!item)
+        return;
+    // A single-selection list keeps one selected row, whoever selects it.
+    if (selected && list_->selectionMode() == QAbstractItemView::SingleSelection)
+        list_->clearSelection();
+    item->setSelected(selected);
 }
 
 void QtItemList::EnsureVisible(int row)

@@ -231,13 +231,19 @@ void CTalvaneDlg::OnStnClickedMap(const QPoint& client)
         return;
     currentView_->SelectItem(*key);
     currentView_->Draw(mapControl_);
-    const int row = itemList_.FindRow(*key);
+    SelectRowOfKey(*key);
+}
+
+bool CTalvaneDlg::SelectRowOfKey(quint32 key)
+{
+    const int row = itemList_.FindRow(key);
     if (row < 0)
-        return;
+        return false;
     itemList_.SelectRow(row, true);
     itemList_.SetCurrentRow(row);
     itemList_.EnsureVisible(row);
     OnLvnItemchangedItemList();
+    return true;
 }
 
 void CTalvaneDlg::contextMenuEvent(QContextMenuEvent* event)

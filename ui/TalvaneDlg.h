@@ -116,6 +116,9 @@ public:
     bool OnMouseWheel(int delta, const QPoint& globalPos);
     // A click on the map at a client point of the map control.
     void OnStnClickedMap(const QPoint& client);
+    // Selects the first row of the item list that carries key and runs the row handling; false
+    // when no row carries it.
+    bool SelectRowOfKey(quint32 key);
 
 public slots:
     // Selection change of the group list; also posted once at initialisation.

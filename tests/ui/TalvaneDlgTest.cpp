@@ -210,6 +210,28 @@ TEST_F(DialogFixture, ShowMapSwapsTheListForTheMapAndEnablesZoom)
         EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
 }
 
+TEST_F(DialogFixture, AMapPointSelectsTheRowThatCarriesItsKey)
+{
+    CTalvaneDlg dialog;
+    QtItemList& list = dialog.ItemList();
+    list.InsertColumn(0, QStringLiteral("n"), 100, ColumnAlign::Left);
+    for (quint32 key : {0u, 20000u, 60003u})
+        list.InsertRow(list.RowCount(), QString::number(key), key);
+    auto* widget = dialog.DlgItem<QTreeWidget>(CTalvaneDlg::kItemList);
+    QSignalSpy selections(widget, &QTreeWidget::itemSelectionChanged);
+
+    EXPECT_FALSE(dialog.SelectRowOfKey(7));
+    EXPECT_EQ(list.SelectedCount(), 0);
+    EXPECT_TRUE(dialog.SelectRowOfKey(60003));
+    EXPECT_EQ(list.NextSelectedRow(-1), 2);
+    EXPECT_EQ(widget->currentItem(), widget->topLevelItem(2));
+    // Item 0 is a point like any other.
+    EXPECT_TRUE(dialog.SelectRowOfKey(0));
+    EXPECT_EQ(list.NextSelectedRow(-1), 0);
+    EXPECT_EQ(list.SelectedCount(), 1);
+    EXPECT_EQ(selections.size(), 0);
+}
+
 TEST_F(DialogFixture, BackgroundMenuOpensTheAboutBox)
 {
     CTalvaneDlg dialog;
@@ -250,6 +272,7 @@ TEST(TalvaneDlgScreenshot, MainDialogOnTheSample)
     CTalvaneDlg dialog;
     dialog.show();
     QTest::qWait(50);
+    EXPECT_EQ(dialog.GroupList().Text(0), QString::fromUtf8("山 (12)"));
     const QImage picture = dialog.grab().toImage();
     const QString path = QStringLiteral(TALVANE_BUILD_DIR) + QStringLiteral("/talvane-main-dialog.png");
     ASSERT_TRUE(picture.save(path));
