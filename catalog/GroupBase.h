@@ -15,6 +15,9 @@
 #include <memory>
 #include <vector>
 
+namespace platform {
+class IniDocument;
+}
 class CGPSFile;
 class CGroupTable;
 class CSubsetBase;
@@ -178,6 +181,10 @@ public:
                                  double latitude);
     virtual bool AppendItemSummary(int item, QString* text);
 
+    // Loads one item file through LoadItemFile with the file parsed once: every reader of that
+    // path sees the same parse until the call returns (the factory loads files this way).
+    bool LoadItemFileParsedOnce(const QString& path, const platform::FileTime& writeTime);
+
     // Loading helpers shared by the classes.
 
     // [key] Name of the item file is not empty: the file belongs to a group of this class. A
@@ -196,6 +203,10 @@ public:
     {
         return ReadItemString(path, key, field, qsizetype(N));
     }
+    // The whole value of [key] key ("" when missing).
+    QString ReadItemText(const QString& path, const QString& key) const;
+    // [key] key read as an integer by the profile rules; def when missing or empty.
+    int ReadItemInt(const QString& path, const QString& key, int def = 0) const;
     // [key] key read as a decimal number in the C locale; *number = def when empty or unreadable.
     bool ReadItemDouble(const QString& path, const QString& key, double* number, double def) const;
     // Visit1, Visit2, ... into a descending list of at most 30 walk numbers.
@@ -302,7 +313,9 @@ protected:
     int itemCount = 0;
     int itemCapacity = 0;       // in elements of elementSize
     int elementSize = 0;        // record size + kElementExtra
-    std::unique_ptr<std::byte[]> items;
+    // The item block: itemCapacity elements, zero beyond the records. Its storage grows
+    // geometrically underneath, so that a large group is not copied at every step of 100.
+    std::vector<std::byte> items;
 
     std::vector<std::unique_ptr<CSubsetBase>> subsets;
     bool sortDescending[kSortColumns] = {};
@@ -322,6 +335,9 @@ private:
     std::size_t recordSize = 0;
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;
+    // The item file being loaded by LoadItemFileParsedOnce, and its parse.
+    QString parsedPath;
+    std::shared_ptr<const platform::IniDocument> parsedFile;
 };
 
 // Deletes every row of a list, then its columns.

@@ -4,8 +4,11 @@
 #include "catalog/AtlasRef.h"
 #include "catalog/RecordText.h"
 #include "platform/DirList.h"
+#include "platform/IniCache.h"
 #include "platform/Numbers.h"
 #include "platform/Profile.h"
+
+#include <array>
 
 #include <cstring>
 #include <new>
@@ -13,10 +16,32 @@
 namespace {
 
 const QString kNameKey = QStringLiteral("Name");
-const QString kVisitKey = QStringLiteral("Visit%1");
-const QString kBlueSkyKey = QStringLiteral("BlueSky%1");
-const QString kQuillKey = QStringLiteral("Quill%1");
 const QString kItemPattern = QStringLiteral("*.txt");
+
+// Numbered key names "<prefix>1" to "<prefix>30", made once.
+using NumberedKeys = std::array<QString, kMaxCodes>;
+NumberedKeys MakeKeys(const QString& prefix)
+{
+    NumberedKeys keys;
+    for (int n = 1; n <= kMaxCodes; ++n)
+        keys[std::size_t(n - 1)] = prefix + QString::number(n);
+    return keys;
+}
+const NumberedKeys& VisitKeys()
+{
+    static const NumberedKeys keys = MakeKeys(QStringLiteral("Visit"));
+    return keys;
+}
+const NumberedKeys& BlueSkyKeys()
+{
+    static const NumberedKeys keys = MakeKeys(QStringLiteral("BlueSky"));
+    return keys;
+}
+const NumberedKeys& QuillKeys()
+{
+    static const NumberedKeys keys = MakeKeys(QStringLiteral("Quill"));
+    return keys;
+}
 
 // Moves list[pos] towards first past every smaller value before it (one insertion step).
 void MoveForward(int32_t* list, int first, int pos)
@@ -29,15 +54,44 @@ void MoveForward(int32_t* list, int first, int pos)
     list[pos] = value;
 }
 
+} // namespace
+
+bool CGroupBase::LoadItemFileParsedOnce(const QString& path, const platform::FileTime& writeTime)
+{
+    parsedPath = path;
+    parsedFile = platform::IniCache::Instance().document(path);
+    if (!parsedFile)
+        parsedFile = std::make_shared<const platform::IniDocument>();  // a missing file reads empty
+    const bool loaded = LoadItemFile(path, writeTime);
+    parsedPath.clear();
+    parsedFile.reset();
+    return loaded;
+}
+
+QString CGroupBase::ReadItemText(const QString& path, const QString& name) const
+{
+    if (parsedFile && path == parsedPath) {
+        const std::optional<QStringView> value = parsedFile->value(key, name);
+        return value ? value->toString() : QString();
+    }
+    return platform::GetProfileString(path, key, name);
+}
+
+int CGroupBase::ReadItemInt(const QString& path, const QString& name, int def) const
+{
+    const QString value = ReadItemText(path, name);
+    return value.isEmpty() ? def : platform::ParseProfileInteger(value);
+}
+
 // One run of atlas codes from numbered keys, starting at *pos; each code moved forward within
 // the run. A missing or unreadable value stores 0 and ends the run (without advancing).
 template <class Parse>
-void ReadAtlasRun(const CGroupBase& group, const QString& path, const QString& keyPattern,
-                  Parse parse, int32_t* list, int* pos)
+static void ReadAtlasRun(const CGroupBase& group, const QString& path, const NumberedKeys& keys,
+                         Parse parse, int32_t* list, int* pos)
 {
     const int first = *pos;
-    for (int n = 1; *pos < kMaxCodes; ++n) {
-        const QString text = platform::GetProfileString(path, group.Key(), keyPattern.arg(n));
+    for (std::size_t n = 0; *pos < kMaxCodes; ++n) {
+        const QString text = group.ReadItemText(path, keys[n]);
         const int code = text.isEmpty() ? 0 : parse(text);
         list[*pos] = code;
         if (code == 0)
@@ -47,13 +101,11 @@ void ReadAtlasRun(const CGroupBase& group, const QString& path, const QString& k
     }
 }
 
-} // namespace
-
 bool CGroupBase::HasNameKey(const QString& path) const
 {
-    if (!platform::GetProfileString(path, key, kNameKey).isEmpty())
+    if (!ReadItemText(path, kNameKey).isEmpty())
         return true;
-    return !requiredKey.isEmpty() && !platform::GetProfileString(path, key, requiredKey).isEmpty();
+    return !requiredKey.isEmpty() && !ReadItemText(path, requiredKey).isEmpty();
 }
 
 std::byte* CGroupBase::AppendItemSlot(std::size_t size)
@@ -65,26 +117,26 @@ std::byte* CGroupBase::AppendItemSlot(std::size_t size)
         const int grown = itemCapacity == 0 ? kFirstCapacity
                                             : itemCapacity + std::min(itemCapacity, kMaxGrowth);
         const std::size_t bytes = std::size_t(grown) * std::size_t(element);
-        std::unique_ptr<std::byte[]> block(new (std::nothrow) std::byte[bytes]);
-        if (!block)
+        try {
+            if (bytes > items.capacity())
+                items.reserve(std::max(bytes, 2 * items.capacity()));
+            items.resize(bytes);  // new space is zero
+        } catch (const std::bad_alloc&) {
             return nullptr;
-        std::memset(block.get(), 0, bytes);
-        if (items)
-            std::memcpy(block.get(), items.get(), std::size_t(itemCount) * size);
-        items = std::move(block);
+        }
         itemCapacity = grown;
     }
     recordSize = size;
     elementSize = element;
     ++itemCount;
-    return items.get() + std::size_t(itemCount - 1) * size;
+    return items.data() + std::size_t(itemCount - 1) * size;
 }
 
 std::byte* CGroupBase::ItemBytes(int item, std::size_t size)
 {
     if (item < 0 || item >= itemCount || size != recordSize)
         return nullptr;
-    return items.get() + std::size_t(item) * recordSize;
+    return items.data() + std::size_t(item) * recordSize;
 }
 
 QString CGroupBase::ItemPath(int item) const
@@ -92,14 +144,14 @@ QString CGroupBase::ItemPath(int item) const
     if (item < 0 || item >= itemCount || recordSize < sizeof(char16_t))
         return QString();
     // Every record starts with its item file's path; a record never holds less than that field.
-    const auto* field = reinterpret_cast<const char16_t*>(items.get() + std::size_t(item) * recordSize);
+    const auto* field = reinterpret_cast<const char16_t*>(items.data() + std::size_t(item) * recordSize);
     return FieldText(field, std::min(qsizetype(recordSize / sizeof(char16_t)), kPathWidth));
 }
 
 bool CGroupBase::ReadItemString(const QString& path, const QString& name, char16_t* field,
                                 qsizetype width) const
 {
-    const QString value = platform::GetProfileString(path, key, name);
+    const QString value = ReadItemText(path, name);
     SetFieldText(field, width, value);
     return !value.isEmpty();
 }
@@ -108,7 +160,7 @@ bool CGroupBase::ReadItemDouble(const QString& path, const QString& name, double
                                 double def) const
 {
     *number = def;
-    const QString value = platform::GetProfileString(path, key, name);
+    const QString value = ReadItemText(path, name);
     if (const std::optional<double> parsed = platform::ParseLeadingDouble(value))
         *number = *parsed;
     return true;
@@ -118,7 +170,7 @@ bool CGroupBase::ReadVisits(const QString& path, int32_t (&list)[kMaxCodes]) con
 {
     std::fill(std::begin(list), std::end(list), 0);
     for (int pos = 0; pos < kMaxCodes; ++pos) {
-        list[pos] = platform::GetProfileInt(path, key, kVisitKey.arg(pos + 1), 0);
+        list[pos] = ReadItemInt(path, VisitKeys()[std::size_t(pos)]);
         if (list[pos] == 0)
             break;
         MoveForward(list, 0, pos);
@@ -130,10 +182,10 @@ bool CGroupBase::ReadAtlasRefs(const QString& path, int32_t (&list)[kMaxCodes]) 
 {
     std::fill(std::begin(list), std::end(list), 0);
     int pos = 0;
-    ReadAtlasRun(*this, path, kBlueSkyKey,
+    ReadAtlasRun(*this, path, BlueSkyKeys(),
                  [](const QString& t) { return ParseAtlasRefInParens(t, nullptr, nullptr); },
                  list, &pos);
-    ReadAtlasRun(*this, path, kQuillKey,
+    ReadAtlasRun(*this, path, QuillKeys(),
                  [](const QString& t) { return ParseAtlasRefDashed(t, nullptr, nullptr); },
                  list, &pos);
     return true;

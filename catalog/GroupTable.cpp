@@ -228,7 +228,7 @@ void CGroupTable::LoadFiles(CGroupBase* g, const QList<platform::DirEntry>& file
     quint32 lastShown = platform::TickCount();
     int count = 0;
     for (const platform::DirEntry& file : files) {
-        g->LoadItemFile(file.path, file.writeTime);
+        g->LoadItemFileParsedOnce(file.path, file.writeTime);
         ++count;
         if (statusWindow && platform::TickCount() - lastShown > kProgressIntervalMs) {
             statusWindow->SetText(kProgressFormat.arg(count));

@@ -7,6 +7,7 @@
 #include "TestPeakGroup.h"
 #include "catalog/AtlasRef.h"
 #include "catalog/RecordText.h"
+#include "platform/IniCache.h"
 #include "platform/Paths.h"
 #include "catalog/StoneItemRecord.h"
 #include "platform/Profile.h"
@@ -207,6 +208,22 @@ TEST_F(ItemFileTest, PeakRecordFromAFullItemFile)
     EXPECT_DOUBLE_EQ(r->Attitude, 23.47);
     EXPECT_FALSE(group.LoadItemFile(Peak({"Height=1"}, "noname.txt"), {}));
     EXPECT_EQ(group.ItemCount(), 1);
+}
+
+TEST_F(ItemFileTest, LoadingParsesTheFileOnceAndLeavesNoStaleParseBehind)
+{
+    const QString path = Peak({"Name=玉山", "Height=3952", "Visit1=3", "BlueSky1=(十五045)"});
+    const qint64 before = platform::IniCache::Instance().parses();
+    ASSERT_TRUE(group.LoadItemFileParsedOnce(path, {}));
+    EXPECT_EQ(platform::IniCache::Instance().parses() - before, 1);
+    EXPECT_EQ(group.Record(0)->Height, 3952);
+    EXPECT_EQ(group.Record(0)->AtlasRefs[0], 14955);
+
+    // After the call the readers see the file as it is now.
+    dir.write("p.txt", Ini({"[Talvane]", "Name=玉山主峰", "Height=3953"}));
+    platform::SetFileWriteTime(path, {qint64(1) << 40});
+    EXPECT_EQ(group.ReadItemInt(path, "Height"), 3953);
+    EXPECT_FALSE(group.LoadItemFileParsedOnce(dir.file("missing.txt"), {}));
 }
 
 TEST_F(ItemFileTest, AnItemWhosePathDoesNotFitIsRefusedNotCut)

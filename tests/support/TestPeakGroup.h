@@ -29,7 +29,7 @@ public:
         SetRecordPath(r->path, path);
         std::copy(std::begin(name), std::end(name), r->Name);
         ReadItemString(path, QStringLiteral("Name2"), r->Name2);
-        r->Height = platform::GetProfileInt(path, key, QStringLiteral("Height"), 0);
+        r->Height = ReadItemInt(path, QStringLiteral("Height"));
         ReadItemString(path, QStringLiteral("Stone"), r->Stone);
         ReadItemString(path, QStringLiteral("Stone2"), r->Stone2);
         ReadItemString(path, QStringLiteral("Stone3"), r->Stone3);
@@ -40,7 +40,7 @@ public:
         ReadItemString(path, QStringLiteral("StoneStatus2"), r->StoneStatus2);
         ReadItemString(path, QStringLiteral("StoneStatus3"), r->StoneStatus3);
         ReadItemString(path, QStringLiteral("Region"), r->Region);
-        r->IgnoreVisit = platform::GetProfileInt(path, key, QStringLiteral("IgnoreVisit"), 0);
+        r->IgnoreVisit = ReadItemInt(path, QStringLiteral("IgnoreVisit"));
         ReadItemString(path, QStringLiteral("Waypoint"), r->Waypoint);
         ReadItemDouble(path, QStringLiteral("Longitude"), &r->Longitude, 0);
         ReadItemDouble(path, QStringLiteral("Attitude"), &r->Attitude, 0);
