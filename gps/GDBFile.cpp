@@ -18,6 +18,65 @@ const CGDBFile* AsGDB(const CGPSFile* source)
     return source && source->FormatCode() == CGPSFile::kGDB ? dynamic_cast<const CGDBFile*>(source) : nullptr;
 }
 
+// A waypoint of another format (MPS too, until it brings its own record copy) through its
+// wide exchange record; the other fields take the values of a new waypoint, and a height of 0
+// counts as absent.
+std::unique_ptr<CGDBChunkWayPoint> WayPointFromExchange(const CGPSFile& source, int index)
+{
+    const auto records = source.NewWayPointArrayW();
+    if (!records)
+        return nullptr;
+    const GPSWayPointRecordW& record = records[index];
+    auto waypoint = std::make_unique<CGDBChunkWayPoint>();
+    waypoint->Name = platform::ToUtf8(gps::FieldText(record.name, GPSWayPointRecordW::kNameSize));
+    waypoint->Description = platform::ToUtf8(gps::FieldText(record.comment, GPSWayPointRecordW::kCommentSize));
+    waypoint->Longitude = record.longitude;
+    waypoint->Latitude = record.latitude;
+    waypoint->HeightDefined = record.altitude != 0;
+    waypoint->Height = record.altitude;
+    return waypoint;
+}
+
+// A copy of a GDB track: name (in UTF-8), display flag, colour and every point; the
+// uninterpreted point byte and the URL are not copied.
+std::unique_ptr<CGDBChunkTrack> CopyOfTrack(const CGDBChunkTrack& from)
+{
+    auto track = std::make_unique<CGDBChunkTrack>();
+    track->Name = from.isUtf8 ? from.Name
+                              : platform::ToUtf8(gps::CutText(from.NameText(), GPSWayPointRecordW::kNameSize - 1));
+    track->ShowOnGPS = from.ShowOnGPS;
+    track->Color = from.Color;
+    track->points = from.points;
+    for (GDBTrackPoint& point : track->points)
+        point.Unknown = 0;
+    return track;
+}
+
+// A track of another format through its wide track name and its exchange points; a height or
+// time of 0 counts as absent.
+std::unique_ptr<CGDBChunkTrack> TrackFromExchange(const CGPSFile& source, int index)
+{
+    std::vector<GPSTrackRecordW> names(size_t(source.GetTrackCount()), GPSTrackRecordW{});
+    GPSTrackPointList list;
+    if (!source.GetTracksW(names.data()) || !source.GetTrackPoints(&list, index) || list.count < 0
+        || (list.count > 0 && !list.points))
+        return nullptr;
+    auto track = std::make_unique<CGDBChunkTrack>();
+    track->Name = platform::ToUtf8(gps::FieldText(names[size_t(index)].name, GPSTrackRecordW::kNameSize));
+    track->points.resize(size_t(list.count));
+    for (int i = 0; i < list.count; ++i) {
+        const GPSTrackPoint& from = list.points[i];
+        GDBTrackPoint& point = track->points[size_t(i)];
+        point.Latitude = from.latitude;
+        point.Longitude = from.longitude;
+        point.HeightDefined = from.altitude != 0;
+        point.Height = from.altitude;
+        point.TimeDefined = from.time != 0;
+        point.Time = from.time;
+    }
+    return track;
+}
+
 } // namespace
 
 CGDBFile::CGDBFile() : CGPSFile(kGDB) {}
@@ -185,20 +244,7 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBFile::NewWayPointFrom(const CGPSFile* sou
         return nullptr;
     if (const CGDBFile* gdb = AsGDB(source))
         return CGDBChunkWayPoint::CopyOf(*gdb->waypoints_.items[size_t(index)]);
-    // Any other format (MPS too, until it brings its own record copy) hands its waypoint out
-    // through the exchange record; the other fields take the values of a new waypoint.
-    const auto records = source->NewWayPointArrayW();
-    if (!records)
-        return nullptr;
-    const GPSWayPointRecordW& record = records[index];
-    auto waypoint = std::make_unique<CGDBChunkWayPoint>();
-    waypoint->Name = platform::ToUtf8(gps::FieldText(record.name, GPSWayPointRecordW::kNameSize));
-    waypoint->Description = platform::ToUtf8(gps::FieldText(record.comment, GPSWayPointRecordW::kCommentSize));
-    waypoint->Longitude = record.longitude;
-    waypoint->Latitude = record.latitude;
-    waypoint->HeightDefined = record.altitude != 0;
-    waypoint->Height = record.altitude;
-    return waypoint;
+    return WayPointFromExchange(*source, index);
 }
 
 int CGDBFile::AddWayPointFrom(const CGPSFile* source, int index, const char* prefix)
@@ -243,37 +289,9 @@ std::unique_ptr<CGDBChunkTrack> CGDBFile::NewTrackFrom(const CGPSFile* source, i
 {
     if (!source || index < 0 || index >= source->GetTrackCount())
         return nullptr;
-    auto track = std::make_unique<CGDBChunkTrack>();
-    if (const CGDBFile* gdb = AsGDB(source)) {
-        const CGDBChunkTrack& from = *gdb->tracks_.items[size_t(index)];
-        track->Name = from.isUtf8 ? from.Name
-                                  : platform::ToUtf8(gps::CutText(from.NameText(), GPSWayPointRecordW::kNameSize - 1));
-        track->ShowOnGPS = from.ShowOnGPS;
-        track->Color = from.Color;
-        track->points = from.points;
-        for (GDBTrackPoint& point : track->points)
-            point.Unknown = 0;
-        return track;
-    }
-    // Other formats: the wide track name and the exchange points.
-    std::vector<GPSTrackRecordW> names(size_t(source->GetTrackCount()), GPSTrackRecordW{});
-    GPSTrackPointList list;
-    if (!source->GetTracksW(names.data()) || !source->GetTrackPoints(&list, index) || list.count < 0
-        || (list.count > 0 && !list.points))
-        return nullptr;
-    track->Name = platform::ToUtf8(gps::FieldText(names[size_t(index)].name, GPSTrackRecordW::kNameSize));
-    track->points.resize(size_t(list.count));
-    for (int i = 0; i < list.count; ++i) {
-        const GPSTrackPoint& from = list.points[i];
-        GDBTrackPoint& point = track->points[size_t(i)];
-        point.Latitude = from.latitude;
-        point.Longitude = from.longitude;
-        point.HeightDefined = from.altitude != 0;
-        point.Height = from.altitude;
-        point.TimeDefined = from.time != 0;
-        point.Time = from.time;
-    }
-    return track;
+    if (const CGDBFile* gdb = AsGDB(source))
+        return CopyOfTrack(*gdb->tracks_.items[size_t(index)]);
+    return TrackFromExchange(*source, index);
 }
 
 int CGDBFile::AddTrackFrom(const CGPSFile* source, int index, const char* prefix)
