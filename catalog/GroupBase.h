@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -256,6 +257,9 @@ public:
     // The path of this group's item cache file.
     QString ItemCachePath() const;
 
+    // Item files refused because their path does not fit a record.
+    const QStringList& LongPathFiles() const { return longPathFiles; }
+
     // Takes ownership of a subset; false (and the subset deleted) when the group is full.
     bool AddSubset(CSubsetBase* subset);
 
@@ -281,8 +285,8 @@ protected:
         return position >= 0 && TakeCachedRecord<Record>(position);
     }
     // Whether an item file's path fits a record's path field; an item whose path does not fit
-    // is refused, never stored under a cut path.
-    static bool FitsRecordPath(const QString& path);
+    // is refused, never stored under a cut path, and its path is kept for the report.
+    bool FitsRecordPath(const QString& path);
     // Copies an item file's path into a record's path field; false when it does not fit.
     static bool SetRecordPath(char16_t* field, qsizetype width, const QString& path);
     template <std::size_t N>
@@ -335,6 +339,7 @@ private:
     std::size_t recordSize = 0;
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;
+    QStringList longPathFiles;
     // The item file being loaded by LoadItemFileParsedOnce, and its parse.
     QString parsedPath;
     std::shared_ptr<const platform::IniDocument> parsedFile;

@@ -193,7 +193,10 @@ bool CGroupBase::ReadAtlasRefs(const QString& path, int32_t (&list)[kMaxCodes]) 
 
 bool CGroupBase::FitsRecordPath(const QString& path)
 {
-    return path.size() < kPathWidth;
+    if (path.size() < kPathWidth)
+        return true;
+    longPathFiles << path;
+    return false;
 }
 
 bool CGroupBase::SetRecordPath(char16_t* field, qsizetype width, const QString& path)

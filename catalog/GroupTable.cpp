@@ -3,6 +3,7 @@
 
 #include "catalog/GroupBase.h"
 #include "catalog/IListBox.h"
+#include "catalog/IMessageBox.h"
 #include "catalog/IStatusText.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
@@ -28,6 +29,8 @@ const QString kItemCountKey = QStringLiteral("NumOfItems");
 const QString kItemPattern = QStringLiteral("*.txt");
 const QString kCountFormat = QStringLiteral("%1 (%2)");
 const QString kProgressFormat = QStringLiteral("%1...");
+const QString kLongPathFormat = QStringLiteral("下列 %1 個項目檔的路徑太長，未載入：\n%2");
+const QString kMoreFiles = QStringLiteral("……");
 
 struct CatalogPaths {
     QString settings;
@@ -196,6 +199,7 @@ CGroupBase* CGroupTable::GetGroup(int index, IStatusText* status)
     else
         LoadFiles(made.get(), files);
     made->OnLoaded();
+    ReportLongPaths(*made);
     group[std::size_t(index)] = std::move(made);
     return group[std::size_t(index)].get();
 }
@@ -215,6 +219,19 @@ std::unique_ptr<CGroupBase> CGroupTable::CreateGroupFor(int index, const QString
             return candidate;
     }
     return nullptr;
+}
+
+// An item whose path does not fit its record is refused; the user learns which ones.
+void CGroupTable::ReportLongPaths(const CGroupBase& g) const
+{
+    const QStringList& paths = g.LongPathFiles();
+    if (paths.isEmpty() || !windowServices.messageBox)
+        return;
+    QStringList listed = paths.mid(0, kLongPathsListed);
+    if (paths.size() > kLongPathsListed)
+        listed << kMoreFiles;
+    windowServices.messageBox->Show(kLongPathFormat.arg(paths.size()).arg(listed.join(QLatin1Char('\n'))),
+                                    MessageIcon::Exclamation);
 }
 
 void CGroupTable::FillFromCache(CGroupBase* g)

@@ -51,6 +51,8 @@ public:
     // Level results of GetStoneLevel for a text that no level word begins.
     static constexpr int kLevelNone = 11;      // the text is exactly "無"
     static constexpr int kLevelUnknown = 10;
+    // Item files named in the report of refused long paths; the rest are counted.
+    static constexpr int kLongPathsListed = 5;
     // Least time between two progress texts while a group loads.
     static constexpr qint64 kProgressIntervalMs = 100;
 
@@ -104,6 +106,7 @@ private:
     std::unique_ptr<CGroupBase> CreateGroupFor(int index, const QString& firstFile) const;
     void LoadFiles(CGroupBase* group, const QList<platform::DirEntry>& files);
     static void FillFromCache(CGroupBase* group);
+    void ReportLongPaths(const CGroupBase& group) const;
     // The first level word that begins text: its level and position (0-based) and the number
     // after it; false when none does.
     bool MatchLevel(const QString& text, int* level, int* position, int* number) const;

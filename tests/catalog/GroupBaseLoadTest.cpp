@@ -228,11 +228,12 @@ TEST_F(ItemFileTest, LoadingParsesTheFileOnceAndLeavesNoStaleParseBehind)
 
 TEST_F(ItemFileTest, AnItemWhosePathDoesNotFitIsRefusedNotCut)
 {
-    const QString longName = QString(300 - dir.path().size(), QLatin1Char('x')) + ".txt";
-    const QString path = Peak({"Name=長路徑"}, longName);
+    const QString path = Peak({"Name=長路徑"}, QString(150, u'a') + "/" + QString(120, u'b') + ".txt");
+    ASSERT_TRUE(group.HasNameKey(path));
     ASSERT_GE(path.size(), 260);
     EXPECT_FALSE(group.LoadItemFile(path, {}));
     EXPECT_EQ(group.ItemCount(), 0);
+    EXPECT_EQ(group.LongPathFiles(), QStringList({path}));
 }
 
 // A group that records the files offered to AcceptItemFile.

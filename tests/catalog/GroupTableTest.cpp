@@ -3,6 +3,7 @@
 #include "catalog/GroupTable.h"
 
 #include "FakeListBox.h"
+#include "FakeMessageBox.h"
 #include "FakeStatusText.h"
 #include "TempDir.h"
 #include "TestGroups.h"
@@ -258,6 +259,26 @@ TEST_F(GroupFactoryTest, ProgressCountsEveryFileAndEndsWithTheTotal)
     ASSERT_FALSE(status.shown.isEmpty());
     EXPECT_EQ(status.shown.last(), "5...") << "refused files are counted too";
     EXPECT_EQ(table.StatusWindow(), &status);
+}
+
+TEST_F(GroupFactoryTest, ItemFilesWithPathsTooLongForARecordAreRefusedAndReported)
+{
+    FakeMessageBox messages;
+    WindowServices services;
+    services.messageBox = &messages;
+    table.SetServices(services);
+    WriteItem("山", "0.txt", "Talvane", "Name=短");
+    const int room = 259 - int(dir.file(QStringLiteral("data/山/")).size()) - 4;
+    const QString fits = QString(room, QLatin1Char('f'));
+    WriteItem("山", fits + ".txt", "Talvane", "Name=剛好");
+    WriteItem("山", fits + "x.txt", "Talvane", "Name=太長");
+    CGroupBase* g = table.GetGroup(0, nullptr);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->ItemCount(), 2);
+    EXPECT_EQ(g->ItemPath(1).size(), 259);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(fits + "x.txt"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
 }
 
 TEST_F(GroupFactoryTest, FreeGroupsDeletesEveryBuiltGroup)
