@@ -10,8 +10,6 @@
 
 #include <array>
 
-#include <cstring>
-#include <new>
 
 namespace {
 

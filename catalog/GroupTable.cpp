@@ -127,8 +127,7 @@ bool CGroupTable::WriteItemCount(int index, int count)
     bool ok = true;
     const QString cache = CacheFilePath();
     for (const QString& section : sections)
-        if (platform::GetProfileInt(cache, section, kItemCountKey, 0) != count
-            || platform::GetProfileString(cache, section, kItemCountKey).isEmpty())
+        if (platform::GetProfileInt(cache, section, kItemCountKey, 0) != count)
             ok = platform::WriteProfileString(cache, section, kItemCountKey, QString::number(count)) && ok;
     return ok;
 }

@@ -103,7 +103,7 @@ TEST_F(SubsetFirstTest, HtmlTableNeedsASubsetAndFallsBackWithTheFlagCleared)
     EXPECT_EQ(log, QStringList({"subset Html T s 2 k"}));
 }
 
-TEST(GroupBaseTest, BaseAnswersForAClassThatOverridesNothing)
+TEST(GroupBaseTest, NoFeaturesAndNoViewWithoutAClass)
 {
     CGroupBase base;
     for (int feature : {-1, 0, 9, 10})
@@ -111,28 +111,8 @@ TEST(GroupBaseTest, BaseAnswersForAClassThatOverridesNothing)
     FakePointView view;
     EXPECT_EQ(base.SetActiveView(&view), 0);
     EXPECT_TRUE(view.points.isEmpty());
-    EXPECT_EQ(base.RecordMenuCaption(), "記錄地圖...");
-    EXPECT_TRUE(base.OnLoaded());
-    EXPECT_TRUE(base.AcceptItemFile(QStringLiteral("x.txt"), {}));
-    EXPECT_EQ(base.GetDefaultSortColumn(), 0);
-    QString a = "x", b = "y", c = "z";
-    EXPECT_FALSE(base.GetItemStones(0, &a, &b, &c));
-    EXPECT_TRUE(a.isEmpty() && b.isEmpty() && c.isEmpty());
     FakeItemList list;
-    EXPECT_EQ(base.FillItemList(&list), 0);
     EXPECT_FALSE(base.LocateRow(&list, 0, 0, false)) << "no such row";
-    EXPECT_EQ(base.GetWaypointSet(), nullptr);
-}
-
-TEST(GroupBaseTest, AGroupKeepsAtMost500Subsets)
-{
-    QStringList log;
-    PeakGroup group("Talvane", "山");
-    for (int i = 0; i < CGroupBase::kMaxSubsets; ++i)
-        ASSERT_TRUE(group.AddSubset(new RecordingSubset(&log)));
-    EXPECT_FALSE(group.AddSubset(new RecordingSubset(&log)));
-    EXPECT_EQ(group.SubsetCount(), 500);
-    EXPECT_EQ(group.Subset(500), nullptr);
 }
 
 TEST(GroupBaseTest, CodeListsEndAtTheFirstZeroOrAfterThirty)
