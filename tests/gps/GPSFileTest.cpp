@@ -66,19 +66,6 @@ TEST(GPSFileBase, ArraysListsAndNarrowTrackNames)
     EXPECT_FALSE(CGDBFile().NewWayPointArrayW()); // no waypoints
 }
 
-TEST(GPSFileBase, GdbPrototype)
-{
-    CGDBFile gdb;
-    EXPECT_EQ(gdb.GetExtension(), u"gdb");
-    EXPECT_EQ(gdb.GetDescription(), u"Garmin MapSource GDB 檔"_qs);
-    auto fresh = gdb.NewFile();
-    ASSERT_TRUE(fresh);
-    EXPECT_EQ(fresh->FormatCode(), CGPSFile::kGDB);
-    EXPECT_EQ(fresh->GetWayPointCount(), 0);
-    EXPECT_EQ(gdb.GetWayPoints(nullptr), 0);
-    EXPECT_EQ(gdb.GetWayPointsW(nullptr), 0);
-}
-
 TEST(GPSFileManager, HoldsTheFormatsInSearchOrder)
 {
     CGPSFileManager manager;
