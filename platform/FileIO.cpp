@@ -1,29 +1,47 @@
 #include "FileIO.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 bool ReadWholeFile(const QString& path, QByteArray* bytes, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    FileTime writeTime;
+    return ReadWholeFile(path, bytes, maxBytes, &writeTime);
+}
+
+bool ReadWholeFile(const QString& path, QByteArray* bytes, qint64 maxBytes, FileTime* writeTime)
+{
+    // The type and size are checked on the open file itself, so nothing can be swapped in
+    // between; O_NONBLOCK keeps a FIFO from waiting for a writer before it is refused.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return false;
-    const qint64 size = file.size();
-    if (size < 0 || size > maxBytes)
-        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes;
     QByteArray data;
-    data.resize(size);
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 n = file.read(data.data() + done, size - done);
-        if (n <= 0)
-            return false;
-        done += n;
+    if (ok) {
+        data.resize(qsizetype(st.st_size));
+        qint64 done = 0;
+        while (ok && done < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            done += ok ? n : 0;
+        }
     }
+    ::close(fd);
+    if (!ok)
+        return false;
     *bytes = std::move(data);
+    writeTime->ns = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
     return true;
 }
 

@@ -2,6 +2,7 @@
 // Parsed INI files kept by path, and used again while the file's size and write time stay
 // the same, so that reading many keys of one file reads and parses it once.
 #include "IniDocument.h"
+#include "IniWatch.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -35,13 +36,20 @@ private:
         QByteArray nativePath;
         qint64 size = 0;
         qint64 writeTimeNs = 0;
+        // The file's size and time were checked at this watch epoch, and its folder reports
+        // its changes: while the epoch stays, the file needs no new check.
+        quint64 checkedEpoch = 0;
+        bool watched = false;
         std::shared_ptr<const IniDocument> document;
     };
 
-    static bool Stat(const QByteArray& nativePath, qint64* size, qint64* writeTimeNs);
+    // Fills size, time and watch state of entry from the file as it is now; false when it is
+    // missing or no regular file.
+    bool check(Entry* entry);
     void insert(const QString& path, Entry entry);
 
     QMutex mutex_;
+    IniWatch watch_;
     QHash<QString, Entry> entries_;
     std::atomic<qint64> parses_ = 0;
 };

@@ -88,6 +88,26 @@ QByteArray ToUtf16BeBytes(QStringView text)
     return out;
 }
 
+// Case-insensitive equality; ASCII names, the usual ones, without the library's folding.
+bool EqualFolded(QStringView a, QStringView b)
+{
+    if (a.size() == b.size()) {
+        qsizetype i = 0;
+        for (; i < a.size(); ++i) {
+            char16_t x = a[i].unicode(), y = b[i].unicode();
+            if (x >= 0x80 || y >= 0x80)
+                break;
+            x = (x >= u'A' && x <= u'Z') ? char16_t(x + (u'a' - u'A')) : x;
+            y = (y >= u'A' && y <= u'Z') ? char16_t(y + (u'a' - u'A')) : y;
+            if (x != y)
+                return false;
+        }
+        if (i == a.size())
+            return true;
+    }
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 std::size_t FoldedHash(QStringView name)
@@ -98,6 +118,10 @@ std::size_t FoldedHash(QStringView name)
     std::size_t h = kOffset;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t cp = name[i].unicode();
+        if (cp < 0x80) {
+            h = (h ^ (cp >= u'A' && cp <= u'Z' ? cp + (u'a' - u'A') : cp)) * kPrime;
+            continue;
+        }
         if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
             cp = QChar::surrogateToUcs4(name[i], name[i + 1]);
             ++i;
@@ -116,7 +140,7 @@ IniDocument::IniDocument()
 IniDocument::IniDocument(QByteArray bytes, bool keepBytes)
     : encoding_(DetectEncoding(bytes)), bytes_(std::move(bytes))
 {
-    splitLines();
+    splitLines(keepBytes);
     index();
     if (!keepBytes)
         bytes_ = QByteArray();
@@ -150,27 +174,31 @@ QString IniDocument::Decode(QByteArrayView bytes, IniEncoding encoding)
     return FromAnsi(body);
 }
 
-void IniDocument::splitLines()
+void IniDocument::splitLines(bool withBytes)
 {
     const qsizetype bom = BomSize(encoding_);
-    if (encoding_ == IniEncoding::Utf16Le || encoding_ == IniEncoding::Utf16Be)
-        splitUtf16Lines(bom);
-    else
+    text_ = Decode(bytes_, encoding_);
+    if (encoding_ == IniEncoding::Utf16Le || encoding_ == IniEncoding::Utf16Be) {
+        // Code unit i of the text is bytes bom + 2i and bom + 2i + 1; an odd last byte is no unit.
+        dataEnd_ = bom + 2 * text_.size();
+        takeTextLines(bom, 2);
+    } else if (withBytes) {
         split8BitLines(bom);
+    } else {
+        // A document that only answers reads needs no byte positions.
+        takeTextLines(0, 0);
+    }
 }
 
-void IniDocument::splitUtf16Lines(qsizetype bom)
+void IniDocument::takeTextLines(qsizetype bom, qsizetype unitBytes)
 {
-    // Code unit i of the text is bytes bom + 2i and bom + 2i + 1; an odd last byte is no unit.
-    text_ = Decode(bytes_, encoding_);
-    dataEnd_ = bom + 2 * text_.size();
     const std::vector<RawLine> raw = SplitUnits(text_.size(), [&](qsizetype i) { return text_[i].unicode(); });
     lines_.reserve(raw.size());
     for (const RawLine& r : raw) {
         const LineEnd end = r.endUnits == 2 ? LineEnd::CrLf
             : r.endUnits == 0              ? LineEnd::None
             : text_[r.pos + r.len] == kCr ? LineEnd::Cr : LineEnd::Lf;
-        lines_.push_back({r.pos, r.len, bom + 2 * r.pos, 2 * r.len, 2 * r.endUnits, end});
+        lines_.push_back({r.pos, r.len, bom + unitBytes * r.pos, unitBytes * r.len, unitBytes * r.endUnits, end});
     }
 }
 
@@ -182,7 +210,6 @@ void IniDocument::split8BitLines(qsizetype bom)
     dataEnd_ = bytes_.size();
     const QByteArrayView body = QByteArrayView(bytes_).sliced(bom);
     const std::vector<RawLine> byteLines = SplitUnits(body.size(), [&](qsizetype i) { return char16_t(uchar(body[i])); });
-    text_ = Decode(bytes_, encoding_);
     const std::vector<RawLine> textLines = SplitUnits(text_.size(), [&](qsizetype i) { return text_[i].unicode(); });
     bool paired = byteLines.size() == textLines.size();
     for (std::size_t i = 0; paired && i < byteLines.size(); ++i)
@@ -231,6 +258,7 @@ void IniDocument::index()
         section.header = i;
         section.name = name.data() - text_.constData();
         section.nameLen = name.size();
+        section.hash = FoldedHash(name);
         section.firstEntry = int(entries_.size());
         sections_.push_back(section);
     }
@@ -264,11 +292,12 @@ void IniDocument::indexKey(int line, QStringView content)
 const IniDocument::Section* IniDocument::findSection(QStringView name) const
 {
     name = TrimBlanks(name);
+    const std::size_t hash = FoldedHash(name);
     for (const Section& section : sections_) {
         // The lines before the first header count as section "" only when they hold a key.
         if (section.header < 0 && section.firstEntry == section.endEntry)
             continue;
-        if (textOf(section.name, section.nameLen).compare(name, Qt::CaseInsensitive) == 0)
+        if (section.hash == hash && EqualFolded(textOf(section.name, section.nameLen), name))
             return &section;
     }
     return nullptr;
@@ -280,7 +309,7 @@ const IniDocument::Entry* IniDocument::findEntry(const Section& section, QString
     const std::size_t hash = FoldedHash(key);
     for (int i = section.firstEntry; i < section.endEntry; ++i) {
         const Entry& e = entries_[i];
-        if (e.hash == hash && textOf(e.key, e.keyLen).compare(key, Qt::CaseInsensitive) == 0)
+        if (e.hash == hash && EqualFolded(textOf(e.key, e.keyLen), key))
             return &e;
     }
     return nullptr;

@@ -29,6 +29,9 @@ enum class IniEncoding {
     Ansi,     // no mark, anything else: CP950
 };
 
+// Hash of a name folded to case, consistent with case-insensitive comparison.
+std::size_t FoldedHash(QStringView name);
+
 class IniDocument {
 public:
     // An empty document: what a missing file reads as, and the start of a new file
@@ -81,13 +84,14 @@ private:
         qsizetype value = 0, valueLen = 0;  // trimmed, unquoted value in text_
     };
     struct Section {
+        std::size_t hash = FoldedHash(u"");  // of the case-folded name
         int header = -1;          // line of "[name]"; -1 for the lines before the first header
         qsizetype name = 0, nameLen = 0;
         int endLine = 0;          // first line after the section
         int firstEntry = 0, endEntry = 0;
     };
-    void splitLines();
-    void splitUtf16Lines(qsizetype bom);
+    void splitLines(bool withBytes);
+    void takeTextLines(qsizetype bom, qsizetype unitBytes);
     void split8BitLines(qsizetype bom);
     void index();
     void indexKey(int line, QStringView content);
@@ -112,8 +116,5 @@ private:
     std::vector<Section> sections_;
     std::vector<Entry> entries_;
 };
-
-// Hash of a name folded to case, consistent with case-insensitive comparison.
-std::size_t FoldedHash(QStringView name);
 
 } // namespace platform

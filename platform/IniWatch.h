@@ -1,0 +1,51 @@
+#pragma once
+// Change notification for the folders of cached INI files, so that a cached file need not be
+// checked with a stat on every read: as long as nothing happened in its folder since its last
+// check, it is the same file.
+#include <QByteArray>
+#include <QHash>
+#include <QtGlobal>
+
+struct stat;
+
+namespace platform {
+
+class IniWatch {
+public:
+    // Folders watched at most (each with its ancestors); past it, files are checked each read.
+    static constexpr qsizetype kMaxWatches = 512;
+
+    IniWatch();
+    ~IniWatch();
+    IniWatch(const IniWatch&) = delete;
+    IniWatch& operator=(const IniWatch&) = delete;
+
+    // A number that moves on whenever anything may have changed in a watched folder or a
+    // watch was lost. 0 when the system offers no watching.
+    quint64 epoch();
+
+    // Watches the folder of nativePath, when a change of a file in it is sure to be reported:
+    // an absolute path without links on a local file system. Call it before the file's check.
+    bool watchFolderOf(const QByteArray& nativePath);
+
+    // Whether a file, as lstat() describes it, raises its changes in its own folder: a regular
+    // file (not a link) with one name only.
+    static bool ReportsChanges(const struct stat& linkStat);
+
+private:
+    struct Watch {
+        int descriptor = -1;
+        bool contents = false;  // the folder's entries are watched, not only its own moves
+    };
+
+    bool add(const QByteArray& folder, bool contents);
+    void drain();
+    void dropAll();
+
+    int fd_ = -1;
+    quint64 epoch_ = 1;
+    QHash<QByteArray, Watch> folders_;
+    QHash<int, QByteArray> byDescriptor_;
+};
+
+} // namespace platform
