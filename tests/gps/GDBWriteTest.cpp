@@ -147,6 +147,21 @@ TEST(GDBWrite, TextsOfABig5SourceAreWrittenAsUtf8)
     EXPECT_EQ(gdb.WayPoints().items[0]->Description, description.toUtf8());
 }
 
+TEST(GDBWrite, LongBig5NamesAreCutToWhatAWaypointRecordHolds)
+{
+    TempDir dir;
+    const QString forty(40, QChar(u'峰')), seventy(70, QChar(u'嶺'));
+    GdbBuilder old(108);
+    old.WayPoint(platform::ToAnsi(forty), "").WayPoint(platform::ToAnsi(seventy), "");
+    auto source = CGPSFileManager().OpenFile(dir.write("old.gdb", old.bytes));
+    ASSERT_TRUE(source);
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 0, nullptr), 1);
+    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 1, nullptr), 1);
+    EXPECT_EQ(gdb.WayPoints().items[0]->Name, forty.toUtf8()); // 120 bytes of UTF-8, whole
+    EXPECT_EQ(gdb.WayPoints().items[1]->Name, seventy.left(63).toUtf8());
+}
+
 TEST(GDBWrite, TracksFromGdbAndOtherFormats)
 {
     auto gdbSource = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
