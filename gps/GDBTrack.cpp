@@ -73,7 +73,7 @@ bool CGDBChunkTrack::Parse(CMPSChunk& read, int version)
 void CGDBChunkTrack::BuildPayload()
 {
     QByteArray bytes;
-    bytes.reserve(qsizetype(Name.size() + 16 + points.size() * sizeof(GDBTrackPoint)));
+    bytes.reserve(qsizetype(Name.size() + kFixedSize + points.size() * GDBTrackPoint::kMaxSize));
     ByteWriter out(&bytes);
     out.WriteCString(Name);
     out.WriteByte(ShowOnGPS);

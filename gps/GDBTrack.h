@@ -9,6 +9,8 @@
 struct GDBTrackPoint {
     // Smallest point on disk: two angles and the four flag bytes, no optional values.
     static constexpr size_t kMinSize = 12;
+    // Largest point on disk: with height, time and temperature.
+    static constexpr size_t kMaxSize = 32;
 
     int32_t Latitude = 0;
     int32_t Longitude = 0;
@@ -24,6 +26,9 @@ struct GDBTrackPoint {
 class CGDBChunkTrack : public CMPSChunk {
 public:
     static constexpr int kFirstHasUrlVersion = 109;
+    // Bytes of a written track besides its name and points: name terminator, display flag,
+    // colour, point count and the URL flag.
+    static constexpr size_t kFixedSize = 1 + 1 + 4 + 4 + 4;
 
     // Decodes the record taken over from read; false when a field is cut short or the point
     // count cannot fit in the payload.

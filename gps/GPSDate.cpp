@@ -5,15 +5,21 @@
 namespace gps {
 namespace {
 
+constexpr int64_t kSecondsPerMinute = 60;
+constexpr int64_t kSecondsPerHour = 3600;
 constexpr int64_t kSecondsPerDay = 86400;
-constexpr int64_t kZoneShift = 8 * 3600;
+constexpr int kHoursPerDay = 24;
+constexpr int kZoneHours = 8; // Taiwan
+constexpr int64_t kZoneShift = kZoneHours * kSecondsPerHour;
+const QDate kUnixEpoch(1970, 1, 1);
+const QDate kCountStart1990(1990, 1, 1);
 constexpr int kLastYear = 2100; // conversions end before this year
 constexpr int kCodeWTR = 101, kCodeEVO = 102, kCodeMPS = 103, kCodeGDB = 104, kCodeGTM = 105;
 
 // The day from which SecondsToLocalTime counts, after its per-format day correction.
 QDate CountStart(int code)
 {
-    return code == kCodeMPS || code == kCodeGDB ? QDate(1970, 1, 1) : QDate(1990, 1, 1);
+    return code == kCodeMPS || code == kCodeGDB ? kUnixEpoch : kCountStart1990;
 }
 
 int64_t DayCorrection(int code, int64_t days)
@@ -30,27 +36,30 @@ QDate InverseStart(int code)
 {
     switch (code) {
     case kCodeWTR:
-    case kCodeEVO: return QDate(1989, 12, 31);
+    case kCodeEVO: return kCountStart1990.addDays(-1);
     case kCodeMPS:
-    case kCodeGDB: return QDate(1970, 1, 1);
-    case kCodeGTM: return QDate(1989, 12, 29);
-    default: return QDate(1990, 1, 1);
+    case kCodeGDB: return kUnixEpoch;
+    case kCodeGTM: return kCountStart1990.addDays(-3); // two days of correction, one day more
+    default: return kCountStart1990;
     }
 }
 
 QDate DateOf(const GPSDate& date) { return QDate(date.year, date.month, date.day); }
 
-int64_t TimeOfDay(const GPSDate& date) { return date.hour * 3600 + date.minute * 60 + date.second; }
+int64_t TimeOfDay(const GPSDate& date)
+{
+    return date.hour * kSecondsPerHour + date.minute * kSecondsPerMinute + date.second;
+}
 
 } // namespace
 
 bool SecondsToLocalTime(uint32_t seconds, GPSDate* date, int formatCode, bool addEightHours)
 {
     *date = GPSDate();
-    int hour = int(seconds / 3600 % 24);
+    int hour = int(seconds / kSecondsPerHour % kHoursPerDay);
     int64_t days = seconds / kSecondsPerDay;
-    if (addEightHours && (hour += 8) > 23) {
-        hour -= 24;
+    if (addEightHours && (hour += kZoneHours) >= kHoursPerDay) {
+        hour -= kHoursPerDay;
         ++days;
     }
     const QDate day = CountStart(formatCode).addDays(DayCorrection(formatCode, days));
@@ -60,8 +69,8 @@ bool SecondsToLocalTime(uint32_t seconds, GPSDate* date, int formatCode, bool ad
     date->month = uint16_t(day.month());
     date->day = uint16_t(day.day());
     date->hour = uint16_t(hour);
-    date->minute = uint16_t(seconds / 60 % 60);
-    date->second = uint16_t(seconds % 60);
+    date->minute = uint16_t(seconds / kSecondsPerMinute % 60);
+    date->second = uint16_t(seconds % kSecondsPerMinute);
     return true;
 }
 
@@ -79,7 +88,7 @@ bool LocalTimeToUnixTime(const GPSDate& date, int64_t* seconds)
     const QDate day = DateOf(date);
     if (!day.isValid())
         return false;
-    *seconds = QDate(1970, 1, 1).daysTo(day) * kSecondsPerDay + TimeOfDay(date);
+    *seconds = kUnixEpoch.daysTo(day) * kSecondsPerDay + TimeOfDay(date);
     return true;
 }
 
