@@ -314,21 +314,9 @@ protected:
     QString relatedKey;
     QString requiredKey;        // the record's required key when it is not "Name"
 
-    int itemCount = 0;
-    int itemCapacity = 0;       // in elements of elementSize
-    int elementSize = 0;        // record size + kElementExtra
-    // The item block: itemCapacity elements, zero beyond the records. Its storage grows
-    // geometrically underneath, so that a large group is not copied at every step of 100.
-    std::vector<std::byte> items;
-
     std::vector<std::unique_ptr<CSubsetBase>> subsets;
     bool sortDescending[kSortColumns] = {};
 
-    int cacheCount = 0;
-    QByteArray cacheBlock;
-    std::vector<bool> cacheUsed;
-    bool cacheTried = false;
-    platform::FileTime cacheTime;
     platform::FileTime waypointFileTime;
 
 private:
@@ -336,6 +324,20 @@ private:
     std::byte* TakeCachedBytes(int position, std::size_t recordSize);
     int FindCachedRecord(const QString& path, const platform::FileTime& writeTime,
                          std::size_t recordSize);
+    // The item block and the item cache are reached only through the operations above, which
+    // keep counts, sizes and bounds together.
+    int itemCount = 0;
+    int itemCapacity = 0;       // in elements of elementSize
+    int elementSize = 0;        // record size + kElementExtra
+    // The item block: itemCapacity elements, zero beyond the records. Its storage grows
+    // geometrically underneath, so that a large group is not copied at every step of 100.
+    std::vector<std::byte> items;
+
+    int cacheCount = 0;
+    QByteArray cacheBlock;
+    std::vector<bool> cacheUsed;
+    bool cacheTried = false;
+    platform::FileTime cacheTime;
     std::size_t recordSize = 0;
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;

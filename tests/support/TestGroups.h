@@ -67,10 +67,6 @@ public:
         return Own(QStringLiteral("Html %1 %2 %3 %4 %5").arg(title, suffix).arg(number).arg(templateKey).arg(flag));
     }
 
-    // Exposed for tests.
-    using CGroupBase::cacheUsed;
-    using CGroupBase::sortDescending;
-
     bool useCache = true;
     int fromCache = 0, fromFile = 0, onLoadedCalls = 0;
     QStringList loaded;
