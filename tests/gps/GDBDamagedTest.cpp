@@ -67,6 +67,26 @@ TEST(GDBDamaged, AFrameLongerThanTheFileEndsTheListSuccessfully)
     EXPECT_EQ(opened.file->GetWayPointCount(), 1);
 }
 
+TEST(GDBDamaged, MapsAndRoutesAfterTheTracks)
+{
+    const QByteArray map = QByteArray(8, '\x01') + QByteArray("Topo\0Name\0Region\0", 17) + "1234"; // short tail
+    const QByteArray route = QByteArray("R1\0", 3) + QByteArray(62, '\x02');
+    GdbBuilder gdb(109);
+    gdb.WayPoint("A", "").Record('R', route).Record('R', route + "more").Track("T", 0, 0).Record('L', map);
+    auto opened = Load(gdb.bytes);
+    ASSERT_TRUE(opened.file);
+    EXPECT_EQ(opened.file->GetWayPointCount(), 1);
+    EXPECT_EQ(opened.file->GetRouteCount(), 2);
+    EXPECT_EQ(opened.file->GetTrackCount(), 1);
+    EXPECT_EQ(opened.file->GetMapCount(), 1);
+    // A route or map shorter than its fields fails the file.
+    for (const auto& [type, payload] : {std::pair{'R', route.first(40)}, std::pair{'L', map.first(20)}}) {
+        opened = Load(GdbBuilder(109).Record(type, payload).bytes);
+        EXPECT_FALSE(opened.file) << type;
+        EXPECT_EQ(opened.recognised, 1);
+    }
+}
+
 TEST(GDBDamaged, ARecordCutShortFailsAsRecognised)
 {
     // Without its time-defined byte.

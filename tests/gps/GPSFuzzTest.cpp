@@ -45,11 +45,21 @@ void Exercise(const CGPSFile& file)
     EXPECT_GT(copy.ToBytes().size(), 0);
 }
 
+QByteArray Big5File()
+{
+    GdbBuilder gdb(108);
+    gdb.WayPoint(Big5(u"雪山北峰"_qs), Big5(u"志佳陽線"_qs)).WayPoint("B", Big5(u"玉山"_qs));
+    gdb.Record('R', QByteArray("R\0", 2) + QByteArray(62, '\0')).Track(Big5(u"步道"_qs), 3, 3);
+    gdb.Record('L', QByteArray(8, '\0') + QByteArray("T\0N\0R\0", 6) + QByteArray(8, '\0'));
+    return gdb.bytes;
+}
+
 class GPSFuzz : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 {
-    const QByteArray original = ReadBytes(GpsFixture(GetParam()));
+    // A fixture, or "big5": a version-108 file with Big5 texts, a route and a map.
+    const QByteArray original = QByteArray(GetParam()) == "big5" ? Big5File() : ReadBytes(GpsFixture(GetParam()));
     ASSERT_FALSE(original.isEmpty());
     TempDir dir;
     const QString path = dir.file("damaged.gdb");
@@ -81,6 +91,6 @@ TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, GPSFuzz,
-                         ::testing::Values("gpsbabel_v1.gdb", "gpsbabel_v2.gdb", "gpsbabel_v3.gdb"));
+                         ::testing::Values("gpsbabel_v1.gdb", "gpsbabel_v2.gdb", "gpsbabel_v3.gdb", "big5"));
 
 } // namespace
