@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-struct GPSTrackSet {
+class GPSTrackSet {
+public:
     static constexpr int kMaxRelated = 32; // indexes handed out by the two "of track" look-ups
 
     // Takes over a loaded file (or null) and reads its tracks, then its waypoints.

@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-struct GPSWayPointSet {
+class GPSWayPointSet {
+public:
     // Takes over a loaded file (or null) and reads its waypoints; the used flags start clear.
     // Waypoints that cannot be read leave the set without waypoints but holding the file.
     void Fill(std::unique_ptr<CGPSFile> loaded);
