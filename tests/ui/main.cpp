@@ -1,9 +1,11 @@
 // Widget tests run headless: the offscreen platform unless another is asked for, and a profile
-// store of their own so that no test touches the user's settings.
+// store of their own per process, so that no test touches the user's settings and test
+// programs running side by side do not see each other's saved state.
 #include "ui/UserProfile.h"
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +15,8 @@ int main(int argc, char** argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir profileHome;
+    setenv("XDG_CONFIG_HOME", QFile::encodeName(profileHome.path()).constData(), 1);
     QCoreApplication::setOrganizationName(QLatin1String(UserProfile::kOrganization));
     QCoreApplication::setApplicationName(QLatin1String("talvane-tests"));
     QApplication app(argc, argv);
