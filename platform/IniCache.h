@@ -40,17 +40,23 @@ private:
         // its changes: while the epoch stays, the file needs no new check.
         quint64 checkedEpoch = 0;
         bool watched = false;
+        int fileWatch = -1;
         std::shared_ptr<const IniDocument> document;
     };
 
     // Fills size, time and watch state of entry from the file as it is now; false when it is
     // missing or no regular file.
     bool check(Entry* entry);
+    Entry* find(const QString& path);
     void insert(const QString& path, Entry entry);
+    void remove(const QString& path);
+    void removeAll();
 
     QMutex mutex_;
     IniWatch watch_;
     QHash<QString, Entry> entries_;
+    QString lastPath_;
+    Entry* last_ = nullptr;  // entry of lastPath_ until entries_ changes
     std::atomic<qint64> parses_ = 0;
 };
 

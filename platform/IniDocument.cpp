@@ -45,17 +45,17 @@ struct RawLine {
     qsizetype endUnits = 0;
 };
 
-// Splits n code units (at(i) gives unit i) at CR LF, LF and CR; the last line needs no end.
-template <typename At>
-std::vector<RawLine> SplitUnits(qsizetype n, At at)
+// Splits n code units at CR LF, LF and CR; the last line needs no end.
+template <typename Unit>
+std::vector<RawLine> SplitUnits(const Unit* units, qsizetype n)
 {
     std::vector<RawLine> out;
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = at(i);
+        const Unit u = units[i];
         if (u != kCr && u != kLf)
             continue;
-        const qsizetype endUnits = (u == kCr && i + 1 < n && at(i + 1) == kLf) ? 2 : 1;
+        const qsizetype endUnits = (u == kCr && i + 1 < n && units[i + 1] == kLf) ? 2 : 1;
         out.push_back({start, i - start, endUnits});
         i += endUnits - 1;
         start = i + 1;
@@ -192,7 +192,7 @@ void IniDocument::splitLines(bool withBytes)
 
 void IniDocument::takeTextLines(qsizetype bom, qsizetype unitBytes)
 {
-    const std::vector<RawLine> raw = SplitUnits(text_.size(), [&](qsizetype i) { return text_[i].unicode(); });
+    const std::vector<RawLine> raw = SplitUnits(reinterpret_cast<const char16_t*>(text_.constData()), text_.size());
     lines_.reserve(raw.size());
     for (const RawLine& r : raw) {
         const LineEnd end = r.endUnits == 2 ? LineEnd::CrLf
@@ -209,8 +209,8 @@ void IniDocument::split8BitLines(qsizetype bom)
     // decoder disagree about the lines of a malformed file, each line is decoded on its own.
     dataEnd_ = bytes_.size();
     const QByteArrayView body = QByteArrayView(bytes_).sliced(bom);
-    const std::vector<RawLine> byteLines = SplitUnits(body.size(), [&](qsizetype i) { return char16_t(uchar(body[i])); });
-    const std::vector<RawLine> textLines = SplitUnits(text_.size(), [&](qsizetype i) { return text_[i].unicode(); });
+    const std::vector<RawLine> byteLines = SplitUnits(reinterpret_cast<const uchar*>(body.data()), body.size());
+    const std::vector<RawLine> textLines = SplitUnits(reinterpret_cast<const char16_t*>(text_.constData()), text_.size());
     bool paired = byteLines.size() == textLines.size();
     for (std::size_t i = 0; paired && i < byteLines.size(); ++i)
         paired = byteLines[i].endUnits == textLines[i].endUnits;

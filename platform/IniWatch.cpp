@@ -20,7 +20,9 @@ constexpr uint32_t kContentsMask = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_M
     | IN_MOVED_TO | IN_CREATE | IN_DELETE;
 // Events that make the folder's path name another folder: it or an ancestor moved or went.
 constexpr uint32_t kSelfMask = IN_MOVE_SELF | IN_DELETE_SELF;
-// Events after which a watch no longer stands for its path, or events were lost.
+// Events that change a file, through whichever of its names.
+constexpr uint32_t kFileMask = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVE_SELF | IN_DELETE_SELF;
+// Events after which a folder's watch no longer stands for its path, or events were lost.
 constexpr uint32_t kLostMask = IN_MOVE_SELF | IN_DELETE_SELF | IN_UNMOUNT | IN_Q_OVERFLOW | IN_IGNORED;
 
 struct EventBuffer {
@@ -65,11 +67,6 @@ IniWatch::~IniWatch()
         ::close(fd_);
 }
 
-bool IniWatch::ReportsChanges(const struct stat& linkStat)
-{
-    return S_ISREG(linkStat.st_mode) && linkStat.st_nlink == 1;
-}
-
 quint64 IniWatch::epoch()
 {
     if (fd_ < 0)
@@ -95,6 +92,12 @@ void IniWatch::drain()
             inotify_event event;
             std::memcpy(&event, buffer + at, sizeof event);
             at += sizeof event + event.len;
+            if (files_.contains(event.wd)) {
+                // The file went: the system ended its watch.
+                if (event.mask & IN_IGNORED)
+                    files_.remove(event.wd);
+                continue;
+            }
             // The end of a watch this object removed itself is no news.
             if ((event.mask & IN_IGNORED) && !byDescriptor_.contains(event.wd))
                 continue;
@@ -113,6 +116,31 @@ void IniWatch::dropAll()
         ::inotify_rm_watch(fd_, it.key());
     byDescriptor_.clear();
     folders_.clear();
+}
+
+bool IniWatch::watchFile(const QByteArray& nativePath, int* watch)
+{
+    if (fd_ < 0)
+        return false;
+    // Links are not followed: a linked file is checked on every read.
+    const int wd = ::inotify_add_watch(fd_, nativePath.constData(), kFileMask | IN_DONT_FOLLOW | IN_MASK_ADD);
+    if (wd == *watch && files_.contains(wd))
+        return true;
+    releaseFile(*watch);
+    *watch = wd;
+    if (wd < 0)
+        return false;
+    ++files_[wd];
+    return true;
+}
+
+void IniWatch::releaseFile(int watch)
+{
+    const auto it = files_.find(watch);
+    if (it == files_.end() || --it.value() > 0)
+        return;
+    files_.erase(it);
+    ::inotify_rm_watch(fd_, watch);
 }
 
 bool IniWatch::add(const QByteArray& folder, bool contents)

@@ -1,12 +1,10 @@
 #pragma once
-// Change notification for the folders of cached INI files, so that a cached file need not be
-// checked with a stat on every read: as long as nothing happened in its folder since its last
-// check, it is the same file.
+// Change notification for cached INI files, so that a cached file need not be checked with a
+// stat on every read: as long as nothing happened to the file (through any of its names) or
+// in its folder since its last check, the path names the same, unchanged file.
 #include <QByteArray>
 #include <QHash>
 #include <QtGlobal>
-
-struct stat;
 
 namespace platform {
 
@@ -28,9 +26,12 @@ public:
     // an absolute path without links on a local file system. Call it before the file's check.
     bool watchFolderOf(const QByteArray& nativePath);
 
-    // Whether a file, as lstat() describes it, raises its changes in its own folder: a regular
-    // file (not a link) with one name only.
-    static bool ReportsChanges(const struct stat& linkStat);
+    // Watches the file that nativePath names now, whatever name it is changed through; call
+    // it before the file's check. *watch is the file's watch (-1: none), kept when it still
+    // stands for that file and replaced otherwise.
+    bool watchFile(const QByteArray& nativePath, int* watch);
+    // Ends a watch that watchFile gave.
+    void releaseFile(int watch);
 
 private:
     struct Watch {
@@ -46,6 +47,7 @@ private:
     quint64 epoch_ = 1;
     QHash<QByteArray, Watch> folders_;
     QHash<int, QByteArray> byDescriptor_;
+    QHash<int, int> files_;  // file watch → entries using it
 };
 
 } // namespace platform

@@ -1,17 +1,29 @@
 // Reading INI files through the profile functions, on files as Windows and hand editing
 // leave them (tests/data/ini, made by make_fixtures.py).
+#include "platform/CodePage.h"
 #include "platform/FileTime.h"
 #include "platform/IniCache.h"
 #include "platform/Profile.h"
 
 #include "TempDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace platform;
 
 namespace {
+
+// The bytes of a literal, NUL bytes included.
+template <qsizetype N>
+QByteArray Bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
 
 QString Fixture(const char* name)
 {
@@ -140,10 +152,10 @@ TEST_F(ProfileRead, MalformedFilesReadCleanly)
 {
     TempDir dir;
     const QByteArray cases[] = {
-        QByteArray("\xff\xfe", 2),                                   // only a byte-order mark
-        QByteArray("\xff\xfe[\0S\0]\0\n\0k\0=\0v\0\n", 19),          // odd last byte
-        QByteArray("\xff\xfe[\0S\0]\0\n\0k\0=\0\x00\xd8\n\0", 20),   // lone surrogate
-        QByteArray("\xfe\xff\0[\0S\0]\0\n\0k\0=\0v", 17),            // UTF-16BE, no line end
+        Bytes("\xff\xfe"),                                       // only a byte-order mark
+        Bytes("\xff\xfe[\0S\0]\0\n\0k\0=\0v\0\n"),                 // odd last byte
+        Bytes("\xff\xfe[\0S\0]\0\n\0k\0=\0\x00\xd8\n\0"),           // lone surrogate
+        Bytes("\xfe\xff\0[\0S\0]\0\n\0k\0=\0v"),                    // UTF-16BE, no line end
         QByteArray("[S\r\nk=\xa5\r\n\x80\xff=\xa5=\r\n"),            // unfinished header, broken CP950
         QByteArray("\xef\xbb\xbf[S]\nk=\xc3\n"),                     // broken UTF-8 after a mark
         QByteArray("\r\r\n\n[\n=\n]=\n[]\nk=v"),
@@ -192,4 +204,53 @@ TEST_F(ProfileRead, CacheParsesOnceAndSeesChangesOnDisk)
     // A file that went away reads as missing.
     QFile::remove(path);
     EXPECT_EQ(GetProfileInt(path, "Item", "Key0", -5), -5);
+}
+
+TEST_F(ProfileRead, CachedFilesFollowChangesMadeElsewhere)
+{
+    TempDir dir;
+    const QString path = dir.write("data/山岳/item.txt", Utf16LeWithBom("[Item]\r\nName=a\r\n"));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("a"));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("a"));
+
+    // Rewritten in place, at once, by another writer.
+    dir.write("data/山岳/item.txt", Utf16LeWithBom("[Item]\r\nName=bb\r\n"));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("bb"));
+    // Replaced by a rename, as editors save.
+    const QString beside = dir.write("data/山岳/item.txt.new", Utf16LeWithBom("[Item]\r\nName=ccc\r\n"));
+    ASSERT_EQ(::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path).constData()), 0);
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("ccc"));
+    // The folder moved away and another put in its place.
+    ASSERT_TRUE(QDir().rename(dir.file("data"), dir.file("old")));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name", "gone"), QStringLiteral("gone"));
+    dir.write("data/山岳/item.txt", Utf16LeWithBom("[Item]\r\nName=dddd\r\n"));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("dddd"));
+    ASSERT_TRUE(QDir().rename(dir.file("data"), dir.file("older")));
+    ASSERT_TRUE(QDir().rename(dir.file("old"), dir.file("data")));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("ccc"));
+
+    // A linked file changes where its target lies.
+    const QString target = dir.write("elsewhere/target.txt", Utf16LeWithBom("[S]\r\nk=1\r\n"));
+    const QString link = dir.file("data/link.txt");
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_EQ(GetProfileInt(link, "S", "k"), 1);
+    dir.write("elsewhere/target.txt", Utf16LeWithBom("[S]\r\nk=22\r\n"));
+    EXPECT_EQ(GetProfileInt(link, "S", "k"), 22);
+    // A file with a second name changes through that name.
+    const QString second = dir.file("elsewhere/second.txt");
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(second).constData()), 0);
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QStringLiteral("ccc"));
+    {
+        QFile f(second);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        f.write(ToUtf16Le(u"Height=3952\r\n"));
+    }
+    EXPECT_EQ(GetProfileInt(path, "Item", "Height"), 3952);
+    // Through a relative path, which names another file once the working folder changes.
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.file("data")));
+    EXPECT_EQ(GetProfileInt("link.txt", "S", "k"), 22);
+    ASSERT_TRUE(QDir::setCurrent(dir.file("older")));
+    EXPECT_EQ(GetProfileInt("link.txt", "S", "k", -1), -1);
+    QDir::setCurrent(cwd);
 }
