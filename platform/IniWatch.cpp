@@ -146,6 +146,8 @@ void IniWatch::releaseFile(int watch)
 bool IniWatch::add(const QByteArray& folder, bool contents)
 {
     const auto it = folders_.constFind(folder);
+    if (it != folders_.cend() && it->refused)
+        return false;
     if (it != folders_.cend() && (it->contents || !contents))
         return true;
     if (it == folders_.cend() && folders_.size() >= kMaxWatches)
@@ -154,7 +156,7 @@ bool IniWatch::add(const QByteArray& folder, bool contents)
     const int wd = ::inotify_add_watch(fd_, folder.constData(), mask);
     if (wd < 0)
         return false;
-    folders_.insert(folder, Watch{wd, contents});
+    folders_.insert(folder, Watch{wd, contents, false});
     byDescriptor_.insert(wd, folder);
     return true;
 }
@@ -168,10 +170,14 @@ bool IniWatch::watchFolderOf(const QByteArray& nativePath)
         return false;
     const QByteArray folder = slash == 0 ? QByteArray("/") : nativePath.left(slash);
     const auto known = folders_.constFind(folder);
-    if (known != folders_.cend() && known->contents)
-        return true;
-    if (!IsCanonicalFolder(folder) || !IsLocalFileSystem(folder))
+    if (known != folders_.cend() && (known->contents || known->refused))
+        return known->contents;
+    if (!IsCanonicalFolder(folder) || !IsLocalFileSystem(folder)) {
+        // Remembered, so that its files cost one stat a read and no more.
+        if (folders_.size() < kMaxWatches)
+            folders_.insert(folder, Watch{-1, false, true});
         return false;
+    }
     // Every ancestor's own moves, then the folder's entries: as the path has no links, only a
     // move or removal along it can make it name another folder.
     for (qsizetype i = folder.lastIndexOf('/'); i > 0; i = folder.lastIndexOf('/', i - 1)) {

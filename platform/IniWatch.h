@@ -37,6 +37,7 @@ private:
     struct Watch {
         int descriptor = -1;
         bool contents = false;  // the folder's entries are watched, not only its own moves
+        bool refused = false;   // no watch can vouch for this folder's files
     };
 
     bool add(const QByteArray& folder, bool contents);
