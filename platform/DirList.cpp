@@ -76,7 +76,7 @@ QList<DirEntry> FindFiles(const QString& folder, const QString& pattern)
         DirEntry entry;
         entry.name = name;
         entry.path = path;
-        entry.writeTime.ns = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        entry.writeTime = FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
         entry.size = st.st_size;
         out.append(std::move(entry));
     }

@@ -41,7 +41,7 @@ bool ReadWholeFile(const QString& path, QByteArray* bytes, qint64 maxBytes, File
     if (!ok)
         return false;
     *bytes = std::move(data);
-    writeTime->ns = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    *writeTime = FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     return true;
 }
 

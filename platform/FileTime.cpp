@@ -11,7 +11,7 @@ bool GetFileWriteTime(const QString& path, FileTime* time)
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    time->ns = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    *time = FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     return true;
 }
 
@@ -21,11 +21,10 @@ bool SetFileWriteTime(const QString& path, FileTime time)
     times[0].tv_sec = 0;
     times[0].tv_nsec = UTIME_OMIT;
     // Floor division: a time before 1970 still has 0 <= tv_nsec < 10^9.
-    constexpr qint64 kNsPerSecond = 1000000000LL;
-    qint64 seconds = time.ns / kNsPerSecond;
-    qint64 nanoseconds = time.ns % kNsPerSecond;
+    qint64 seconds = time.ns / FileTime::kNsPerSecond;
+    qint64 nanoseconds = time.ns % FileTime::kNsPerSecond;
     if (nanoseconds < 0) {
-        nanoseconds += kNsPerSecond;
+        nanoseconds += FileTime::kNsPerSecond;
         --seconds;
     }
     times[1].tv_sec = seconds;

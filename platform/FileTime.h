@@ -12,6 +12,10 @@ struct FileTime {
 
     // Offset of the Unix epoch in the Windows file-time scale (100 ns since 1601).
     static constexpr qint64 kEpochIn100ns = 116444736000000000LL;
+    static constexpr qint64 kNsPerSecond = 1000000000LL;
+
+    // From the seconds and nanoseconds of a struct timespec.
+    static FileTime FromSeconds(qint64 seconds, qint64 nanoseconds) { return FileTime{seconds * kNsPerSecond + nanoseconds}; }
 
     bool isNull() const { return ns == 0; }
     // The value in the Windows scale, and its high 32 bits (about 7 minutes a step), which

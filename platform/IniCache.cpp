@@ -12,7 +12,7 @@ namespace {
 
 qint64 WriteTimeNs(const struct stat& st)
 {
-    return qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec).ns;
 }
 
 } // namespace

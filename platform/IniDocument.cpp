@@ -9,6 +9,7 @@ namespace platform {
 namespace {
 
 constexpr char16_t kCr = u'\r';
+constexpr char16_t kFirstNonAscii = 0x80;
 constexpr char16_t kLf = u'\n';
 
 struct ByteOrderMark {
@@ -95,7 +96,7 @@ bool EqualFolded(QStringView a, QStringView b)
         qsizetype i = 0;
         for (; i < a.size(); ++i) {
             char16_t x = a[i].unicode(), y = b[i].unicode();
-            if (x >= 0x80 || y >= 0x80)
+            if (x >= kFirstNonAscii || y >= kFirstNonAscii)
                 break;
             x = (x >= u'A' && x <= u'Z') ? char16_t(x + (u'a' - u'A')) : x;
             y = (y >= u'A' && y <= u'Z') ? char16_t(y + (u'a' - u'A')) : y;
@@ -118,7 +119,7 @@ std::size_t FoldedHash(QStringView name)
     std::size_t h = kOffset;
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t cp = name[i].unicode();
-        if (cp < 0x80) {
+        if (cp < kFirstNonAscii) {
             h = (h ^ (cp >= u'A' && cp <= u'Z' ? cp + (u'a' - u'A') : cp)) * kPrime;
             continue;
         }

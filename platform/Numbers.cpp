@@ -38,6 +38,59 @@ struct DoubleFormat {
     static constexpr int kBufferSize = 512;
 };
 
+// The unsigned decimal number that "%Lf" reads: digits, an optional '.' and digits, at least
+// one digit in all; then an exponent when digits follow its 'e' and sign. Its ASCII copy goes
+// to from_chars, which never looks at the process locale.
+struct DecimalText {
+    // Exponents beyond this are all alike: far out of any double's range.
+    static constexpr qint64 kExponentCap = qint64(1) << 30;
+
+    std::string ascii;
+    qsizetype intDigits = 0;
+    qint64 exponent = 0;
+
+    bool scan(QStringView text, qsizetype i)
+    {
+        qsizetype fractionDigits = 0;
+        for (; i < text.size() && IsAsciiDigit(text[i]); ++i, ++intDigits)
+            ascii += char(text[i].unicode());
+        if (i < text.size() && text[i] == u'.') {
+            ascii += '.';
+            for (++i; i < text.size() && IsAsciiDigit(text[i]); ++i, ++fractionDigits)
+                ascii += char(text[i].unicode());
+        }
+        if (intDigits + fractionDigits == 0)
+            return false;
+        if (i < text.size() && (text[i] == u'e' || text[i] == u'E'))
+            scanExponent(text, i + 1);
+        return true;
+    }
+
+    void scanExponent(QStringView text, qsizetype j)
+    {
+        bool negative = false;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
+            negative = text[j++] == u'-';
+        if (j >= text.size() || !IsAsciiDigit(text[j]))
+            return;
+        ascii += negative ? "e-" : "e";
+        for (; j < text.size() && IsAsciiDigit(text[j]); ++j) {
+            ascii += char(text[j].unicode());
+            exponent = std::min(exponent * 10 + (text[j].unicode() - u'0'), kExponentCap);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+
+    // For a value out of range: whether it is too large (else too small). Only the extremes
+    // are out of range, so the sign of a rough decimal scale decides.
+    bool overflows() const
+    {
+        const bool leadingDigit = ascii[0] != '0' && ascii[0] != '.';
+        return exponent + (leadingDigit ? intDigits : 0) > 0;
+    }
+};
+
 QString FromChars(const char* first, const char* last)
 {
     return QString::fromLatin1(first, last - first);
@@ -77,48 +130,15 @@ std::optional<double> ParseLeadingDouble(QStringView text)
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         negative = text[i++] == u'-';
-    // Digits, an optional '.' and digits, at least one digit in all; then an exponent when
-    // digits follow its 'e' and sign. The ASCII copy goes to from_chars, which never looks at
-    // the process locale.
-    std::string ascii;
-    qsizetype intDigits = 0, fractionDigits = 0;
-    for (; i < text.size() && IsAsciiDigit(text[i]); ++i, ++intDigits)
-        ascii += char(text[i].unicode());
-    if (i < text.size() && text[i] == u'.') {
-        ascii += '.';
-        for (++i; i < text.size() && IsAsciiDigit(text[i]); ++i, ++fractionDigits)
-            ascii += char(text[i].unicode());
-    }
-    if (intDigits + fractionDigits == 0)
+    DecimalText decimal;
+    if (!decimal.scan(text, i))
         return std::nullopt;
-    qint64 exponent = 0;
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        bool expNegative = false;
-        if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
-            expNegative = text[j++] == u'-';
-        if (j < text.size() && IsAsciiDigit(text[j])) {
-            ascii += 'e';
-            if (expNegative)
-                ascii += '-';
-            for (; j < text.size() && IsAsciiDigit(text[j]); ++j) {
-                ascii += char(text[j].unicode());
-                exponent = std::min<qint64>(exponent * 10 + (text[j].unicode() - u'0'), 1 << 30);
-            }
-            if (expNegative)
-                exponent = -exponent;
-        }
-    }
     double value = 0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Saturate: past the largest double gives the largest double, below the smallest 0.
-        // Only the extremes are out of range, so the sign of a rough decimal scale decides.
-        const qint64 scale = exponent + (ascii[0] != '0' && ascii[0] != '.' ? intDigits : 0);
-        value = scale > 0 ? std::numeric_limits<double>::max() : 0.0;
-    } else if (ec != std::errc()) {
+    const auto [end, ec] = std::from_chars(decimal.ascii.data(), decimal.ascii.data() + decimal.ascii.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        value = decimal.overflows() ? std::numeric_limits<double>::max() : 0.0;
+    else if (ec != std::errc())
         return std::nullopt;
-    }
     return negative ? -value : value;
 }
 
