@@ -246,6 +246,13 @@ TEST_F(ProfileWrite, FailedReplaceChangesNothing)
     const QString blocker = dir.write("plain", "x");
     EXPECT_FALSE(WriteProfileString(blocker + "/item.txt", "S", "k", "v"));
     EXPECT_EQ(ReadBytes(blocker), QByteArray("x"));
+    // A folder where no one, root included, can create a file.
+    const QString proc = QStringLiteral("/proc/version");
+    if (QFileInfo(proc).isFile()) {
+        const QByteArray before = ReadBytes(proc);
+        EXPECT_FALSE(WriteProfileString(proc, "S", "k", "v"));
+        EXPECT_EQ(ReadBytes(proc), before);
+    }
     // A folder in the file's place is no INI file.
     QDir().mkpath(dir.file("folder.txt"));
     EXPECT_FALSE(WriteProfileString(dir.file("folder.txt"), "S", "k", "v"));
