@@ -43,6 +43,8 @@ bool IsLocalFileSystem(const QByteArray& folder)
     case TMPFS_MAGIC:
     case F2FS_SUPER_MAGIC:
     case OVERLAYFS_SUPER_MAGIC:
+    case MSDOS_SUPER_MAGIC:  // FAT and exFAT drives shared with Windows
+    case EXFAT_SUPER_MAGIC:
         return true;
     default:
         return false;
