@@ -16,9 +16,6 @@
 #include <memory>
 #include <vector>
 
-namespace platform {
-class IniDocument;
-}
 class CGPSFile;
 class CGroupTable;
 class CSubsetBase;
@@ -342,9 +339,6 @@ private:
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;
     QStringList longPathFiles;
-    // The item file being loaded by LoadItemFileParsedOnce, and its parse.
-    QString parsedPath;
-    std::shared_ptr<const platform::IniDocument> parsedFile;
 };
 
 // Deletes every row of a list, then its columns.

@@ -4,7 +4,7 @@
 #include "catalog/AtlasRef.h"
 #include "catalog/RecordText.h"
 #include "platform/DirList.h"
-#include "platform/IniCache.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/Numbers.h"
 #include "platform/Profile.h"
 
@@ -56,22 +56,12 @@ void MoveForward(int32_t* list, int first, int pos)
 
 bool CGroupBase::LoadItemFileParsedOnce(const QString& path, const platform::FileTime& writeTime)
 {
-    parsedPath = path;
-    parsedFile = platform::IniCache::Instance().document(path);
-    if (!parsedFile)
-        parsedFile = std::make_shared<const platform::IniDocument>();  // a missing file reads empty
-    const bool loaded = LoadItemFile(path, writeTime);
-    parsedPath.clear();
-    parsedFile.reset();
-    return loaded;
+    const platform::ProfileSnapshot snapshot(path);
+    return LoadItemFile(path, writeTime);
 }
 
 QString CGroupBase::ReadItemText(const QString& path, const QString& name) const
 {
-    if (parsedFile && path == parsedPath) {
-        const std::optional<QStringView> value = parsedFile->value(key, name);
-        return value ? value->toString() : QString();
-    }
     return platform::GetProfileString(path, key, name);
 }
 

@@ -10,9 +10,15 @@ namespace platform {
 
 namespace {
 
-qint64 WriteTimeNs(const struct stat& st)
+// Size and write time of the regular file path names now; false when there is none.
+bool StatFile(const QString& path, qint64* size, qint64* writeTimeNs)
 {
-    return FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec).ns;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    *size = st.st_size;
+    *writeTimeNs = FileTime::FromSeconds(st.st_mtim.tv_sec, st.st_mtim.tv_nsec).ns;
+    return true;
 }
 
 } // namespace
@@ -23,121 +29,62 @@ IniCache& IniCache::Instance()
     return cache;
 }
 
-bool IniCache::check(Entry* entry)
+void IniCache::forgetLastPinned()
 {
-    // The watches stand before the file is looked at, so a change after the look is reported.
-    const bool watched = watch_.watchFolderOf(entry->nativePath)
-        && watch_.watchFile(entry->nativePath, &entry->fileWatch);
-    entry->checkedEpoch = watch_.epoch();
-    struct stat st {};
-    if (::lstat(entry->nativePath.constData(), &st) != 0)
-        return false;
-    entry->watched = watched && S_ISREG(st.st_mode);
-    // A link is followed, and checked on every read.
-    if (S_ISLNK(st.st_mode) && ::stat(entry->nativePath.constData(), &st) != 0)
-        return false;
-    entry->size = st.st_size;
-    entry->writeTimeNs = WriteTimeNs(st);
-    return S_ISREG(st.st_mode);
+    lastPinned_.clear();
+    lastPinnedDocument_.reset();
 }
 
 void IniCache::insert(const QString& path, Entry entry)
 {
+    forgetLastPinned();
     // A plain bound: the files read one after another stay, a long scan starts afresh.
-    const auto it = entries_.find(path);
-    if (it == entries_.end() && entries_.size() >= kMaxFiles)
-        removeAll();
-    // An entry for the same path has already handed its file watch to the new one.
-    last_ = nullptr;
+    if (!entries_.contains(path) && entries_.size() >= kMaxFiles)
+        entries_.clear();
     entries_.insert(path, std::move(entry));
-}
-
-void IniCache::remove(const QString& path)
-{
-    const auto it = entries_.find(path);
-    if (it == entries_.end())
-        return;
-    watch_.releaseFile(it->fileWatch);
-    last_ = nullptr;
-    entries_.erase(it);
-}
-
-void IniCache::removeAll()
-{
-    for (const Entry& entry : std::as_const(entries_))
-        watch_.releaseFile(entry.fileWatch);
-    last_ = nullptr;
-    entries_.clear();
-}
-
-IniCache::Entry* IniCache::find(const QString& path)
-{
-    // Reads come in runs of keys of one file: the last entry found needs no hashing.
-    if (last_ && path == lastPath_)
-        return last_;
-    const auto it = entries_.find(path);
-    if (it == entries_.end())
-        return nullptr;
-    lastPath_ = path;
-    last_ = &it.value();
-    return last_;
 }
 
 std::shared_ptr<const IniDocument> IniCache::document(const QString& path)
 {
     QMutexLocker lock(&mutex_);
-    Entry* cached = find(path);
-    if (cached && cached->watched && cached->checkedEpoch == watch_.epoch())
+    if (lastPinnedDocument_ && path == lastPinned_)
+        return lastPinnedDocument_;
+    const auto cached = entries_.constFind(path);
+    if (cached != entries_.cend() && pinned_.contains(path)) {
+        lastPinned_ = path;
+        lastPinnedDocument_ = cached->document;
         return cached->document;
-    Entry entry;
-    if (cached) {
-        entry.nativePath = cached->nativePath;
-        entry.fileWatch = cached->fileWatch;
-        const bool present = check(&entry);
-        cached->fileWatch = entry.fileWatch;  // now watching the file the path names now
-        if (present && entry.size == cached->size && entry.writeTimeNs == cached->writeTimeNs) {
-            cached->checkedEpoch = entry.checkedEpoch;
-            cached->watched = entry.watched;
-            return cached->document;
-        }
-    } else {
-        entry.nativePath = QFile::encodeName(path);
-        check(&entry);
     }
+    Entry now;
+    if (!StatFile(path, &now.size, &now.writeTimeNs)) {
+        entries_.remove(path);
+        return nullptr;
+    }
+    if (cached != entries_.cend() && cached->size == now.size && cached->writeTimeNs == now.writeTimeNs)
+        return cached->document;
     // The size and write time come from the open file, so they belong to the bytes read.
     QByteArray bytes;
     FileTime writeTime;
     if (!ReadWholeFile(path, &bytes, kMaxFileBytes, &writeTime)) {
-        if (cached)
-            remove(path);
-        else
-            watch_.releaseFile(entry.fileWatch);
+        entries_.remove(path);
         return nullptr;
     }
-    entry.size = bytes.size();
-    entry.writeTimeNs = writeTime.ns;
-    entry.document = std::make_shared<const IniDocument>(std::move(bytes));
+    now.size = bytes.size();
+    now.writeTimeNs = writeTime.ns;
+    now.document = std::make_shared<const IniDocument>(std::move(bytes));
     ++parses_;
-    std::shared_ptr<const IniDocument> document = entry.document;
-    insert(path, std::move(entry));
+    std::shared_ptr<const IniDocument> document = now.document;
+    insert(path, std::move(now));
     return document;
 }
 
 void IniCache::store(const QString& path, const QByteArray& bytes)
 {
     QMutexLocker lock(&mutex_);
+    forgetLastPinned();
     Entry entry;
-    entry.nativePath = QFile::encodeName(path);
-    const auto it = entries_.find(path);
-    entry.fileWatch = it != entries_.end() ? it->fileWatch : -1;
-    const bool present = check(&entry);
-    if (it != entries_.end())
-        it->fileWatch = entry.fileWatch;
-    if (!present || entry.size != bytes.size()) {
-        if (it == entries_.end())
-            watch_.releaseFile(entry.fileWatch);
-        else
-            remove(path);
+    if (!StatFile(path, &entry.size, &entry.writeTimeNs) || entry.size != bytes.size()) {
+        entries_.remove(path);
         return;
     }
     entry.document = std::make_shared<const IniDocument>(bytes);
@@ -147,7 +94,25 @@ void IniCache::store(const QString& path, const QByteArray& bytes)
 void IniCache::clear()
 {
     QMutexLocker lock(&mutex_);
-    removeAll();
+    forgetLastPinned();
+    entries_.clear();
+}
+
+void IniCache::pin(const QString& path)
+{
+    QMutexLocker lock(&mutex_);
+    ++pinned_[path];
+}
+
+void IniCache::unpin(const QString& path)
+{
+    QMutexLocker lock(&mutex_);
+    const auto it = pinned_.find(path);
+    if (it != pinned_.end() && --it.value() <= 0) {
+        pinned_.erase(it);
+        if (path == lastPinned_)
+            forgetLastPinned();
+    }
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileTime.h"
 #include "platform/IniCache.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/Profile.h"
 
 #include "TempDir.h"
@@ -253,4 +254,29 @@ TEST_F(ProfileRead, CachedFilesFollowChangesMadeElsewhere)
     ASSERT_TRUE(QDir::setCurrent(dir.file("older")));
     EXPECT_EQ(GetProfileInt("link.txt", "S", "k", -1), -1);
     QDir::setCurrent(cwd);
+}
+
+TEST_F(ProfileRead, SnapshotReadsOneParseAndStillSeesOwnWrites)
+{
+    TempDir dir;
+    const QString path = dir.write("item.txt", Utf16LeWithBom("[Item]\r\nA=1\r\nB=2\r\n"));
+    const qint64 before = IniCache::Instance().parses();
+    {
+        const platform::ProfileSnapshot snapshot(path);
+        EXPECT_EQ(GetProfileInt(path, "Item", "A"), 1);
+        // Another writer's change is not looked for while the snapshot lives...
+        dir.write("item.txt", Utf16LeWithBom("[Item]\r\nA=7\r\nB=8\r\n"));
+        EXPECT_EQ(GetProfileInt(path, "Item", "B"), 2);
+        EXPECT_EQ(IniCache::Instance().parses() - before, 1);
+        // ...but a write through the profile functions is seen at once.
+        ASSERT_TRUE(WriteProfileString(path, "Item", "B", "9"));
+        EXPECT_EQ(GetProfileInt(path, "Item", "A"), 7);
+        EXPECT_EQ(GetProfileInt(path, "Item", "B"), 9);
+    }
+    dir.write("item.txt", Utf16LeWithBom("[Item]\r\nA=5\r\nB=6\r\n"));
+    FileTime time;
+    ASSERT_TRUE(GetFileWriteTime(path, &time));
+    time.ns += 2000000000LL;
+    ASSERT_TRUE(SetFileWriteTime(path, time));
+    EXPECT_EQ(GetProfileInt(path, "Item", "A"), 5);
 }

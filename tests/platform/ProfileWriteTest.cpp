@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -259,23 +260,42 @@ TEST_F(ProfileWrite, FailedReplaceChangesNothing)
     EXPECT_TRUE(QFileInfo(dir.file("folder.txt")).isDir());
 }
 
+namespace {
+
+// Makes folder unwritable even for root: permission bits first, the immutable attribute where
+// they do not stop this user. False when neither works here.
+bool MakeReadOnly(const QString& folder)
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(folder + "/probe");
+    if (!probe.open(QIODevice::WriteOnly))
+        return true;
+    probe.remove();
+    return QProcess::execute("chattr", {"+i", folder}) == 0 && !probe.open(QIODevice::WriteOnly);
+}
+
+void MakeWritable(const QString& folder)
+{
+    QProcess::execute("chattr", {"-i", folder});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
 TEST_F(ProfileWrite, ReadOnlyFolderRefusesTheWrite)
 {
     const QString folder = dir.file("readonly");
     QDir().mkpath(folder);
     const QString path = dir.write("readonly/item.txt", FixtureBytes("item_utf16le.txt"));
     const QByteArray original = ReadBytes(path);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-    QFile probe(folder + "/probe");
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.remove();
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "permission bits do not stop this user (root): a read-only folder cannot be tested";
+    if (!MakeReadOnly(folder)) {
+        MakeWritable(folder);
+        GTEST_SKIP() << "neither permission bits nor the immutable attribute stop writes here";
     }
     EXPECT_FALSE(WriteProfileString(path, "Talvane", "Height", "1"));
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"item.txt"}));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    MakeWritable(folder);
 }
 
 TEST_F(ProfileWrite, ReplaceKeepsPermissionsAndUpdatesTheCache)
