@@ -74,13 +74,12 @@ bool DecodeLeadBytes(QByteArrayView source, QString* text)
     return true;
 }
 
-// Position of needle in hay at or after from, only at ANSI character boundaries.
+// Position of needle in hay at or after from, only at ANSI character boundaries. From is a
+// character boundary (the start of the text or the end of an earlier match), so the walk
+// starts there: walking repeated elements stays linear in the text's length.
 qsizetype FindAnsi(QByteArrayView hay, QByteArrayView needle, qsizetype from)
 {
-    qsizetype at = 0;
-    while (at < from)
-        at += IsBig5Lead(uint8_t(hay[at])) ? 2 : 1;
-    for (; at + needle.size() <= hay.size(); at += IsBig5Lead(uint8_t(hay[at])) ? 2 : 1) {
+    for (qsizetype at = from; at + needle.size() <= hay.size(); at += IsBig5Lead(uint8_t(hay[at])) ? 2 : 1) {
         if (hay.sliced(at, needle.size()) == needle)
             return at;
     }

@@ -38,8 +38,9 @@ void Utf8ToAnsi(char* destination, qsizetype size, QByteArrayView source, bool i
 
 // The text between the first open marker at or after start and the first close marker after
 // it, found at ANSI character boundaries; *end (when given) receives the position just past
-// the close marker. False (out unchanged) when a marker is missing, empty or start is outside
-// the text.
+// the close marker. Start is taken as a character boundary (0 or an earlier *end), so walking
+// repeated elements costs one pass over the text. False (out unchanged) when a marker is
+// missing, empty or start is outside the text.
 bool FindTagText(QByteArrayView text, QByteArrayView open, QByteArrayView close, QByteArray* out,
                  qsizetype start = 0, qsizetype* end = nullptr);
 // The same search on UTF-8 text from its start; the result is UTF-8 of at most 127 bytes,

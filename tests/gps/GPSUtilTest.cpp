@@ -5,6 +5,7 @@
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -148,6 +149,26 @@ TEST(GPSText, FindTagTextWalksRepeatedElements)
     const QByteArray big5 = platform::ToAnsi(u"許") + "\\x\\";
     ASSERT_TRUE(gps::FindTagText(big5, "\\", "\\", &out));
     EXPECT_EQ(out, "x");
+}
+
+TEST(GPSText, WalkingManyElementsIsOnePassOverTheText)
+{
+    // A GPX file of many MB holds this many points; a walk that rescans from the start of the
+    // text for each element would take minutes here.
+    constexpr int kElements = 200000;
+    QByteArray text;
+    for (int i = 0; i < kElements; ++i)
+        text += "<trkpt>" + QByteArray::number(i) + "</trkpt>\n";
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray out;
+    qsizetype end = 0;
+    int found = 0;
+    while (gps::FindTagText(text, "<trkpt>", "</trkpt>", &out, end, &end))
+        ++found;
+    EXPECT_EQ(found, kElements);
+    EXPECT_EQ(out, QByteArray::number(kElements - 1));
+    EXPECT_LT(timer.elapsed(), 5000);
 }
 
 TEST(GPSText, FindTagTextUtf8KeepsWholeCharacters)
