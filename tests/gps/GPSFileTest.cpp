@@ -66,15 +66,6 @@ TEST(GPSFileBase, ArraysListsAndNarrowTrackNames)
     EXPECT_FALSE(CGDBFile().NewWayPointArrayW()); // no waypoints
 }
 
-TEST(GPSFileManager, HoldsTheFormatsInSearchOrder)
-{
-    CGPSFileManager manager;
-    // MPS, GDB, GPX, EVO, WTR, GTM, KML as they are built; GDB is the one here so far.
-    ASSERT_EQ(manager.count(), 1);
-    EXPECT_EQ(manager.format(0)->FormatCode(), CGPSFile::kGDB);
-    EXPECT_FALSE(manager.format(1));
-}
-
 TEST(GPSFileManager, FilesNoFormatReads)
 {
     TempDir dir;
