@@ -264,7 +264,7 @@ bool CGroupBase::PopupItemMenu(IItemList*, int) { return false; }
 int CGroupBase::SetActiveView(IPointView*) { return 0; }
 bool CGroupBase::ShowItemOnMap(IPointView*, int) { return false; }
 CGPSFile* CGroupBase::LoadWaypointFile(bool) { return nullptr; }
-GPSWayPointSet* CGroupBase::GetWaypointSet() { return waypointSet; }
+GPSWayPointSet* CGroupBase::GetWaypointSet() { return &waypointSet; }
 void CGroupBase::FormatItemDescription(int, QString*) {}
 int CGroupBase::GetItemHeight(int) { return 0; }
 bool CGroupBase::SetItemWaypoint(int, const GPSWayPointRecordW*, double, double) { return false; }

@@ -4,6 +4,7 @@
 // the virtual operations below, declared in their fixed slot order; the base answers false, 0
 // or empty where a class has nothing to add.
 #include "catalog/ISubsetTree.h"
+#include "gps/GPSWayPointSet.h"
 #include "platform/FileTime.h"
 
 #include <QHash>
@@ -16,10 +17,8 @@
 #include <memory>
 #include <vector>
 
-class CGPSFile;
 class CGroupTable;
 class CSubsetBase;
-class GPSWayPointSet;
 class IItemList;
 class IListBox;
 class IMainWindow;
@@ -307,7 +306,7 @@ protected:
     QString folder;
     CGroupTable* table = nullptr;
     QString recordMenuCaption;
-    GPSWayPointSet* waypointSet = nullptr;  // built by the waypoint operations; not owned here
+    GPSWayPointSet waypointSet;  // the all-in-one GPS file and its waypoints; empty until loaded
     QString relatedKey;
     QString requiredKey;        // the record's required key when it is not "Name"
 

@@ -103,7 +103,7 @@ TEST_F(SubsetFirstTest, HtmlTableNeedsASubsetAndFallsBackWithTheFlagCleared)
     EXPECT_EQ(log, QStringList({"subset Html T s 2 k"}));
 }
 
-TEST(GroupBaseTest, NoFeaturesAndNoViewWithoutAClass)
+TEST(GroupBaseTest, BaseAnswersWithoutAClass)
 {
     CGroupBase base;
     for (int feature : {-1, 0, 9, 10})
@@ -113,6 +113,12 @@ TEST(GroupBaseTest, NoFeaturesAndNoViewWithoutAClass)
     EXPECT_TRUE(view.points.isEmpty());
     FakeItemList list;
     EXPECT_FALSE(base.LocateRow(&list, 0, 0, false)) << "no such row";
+    // Every group owns one waypoint set, empty until its GPS file is read.
+    GPSWayPointSet* waypoints = base.GetWaypointSet();
+    ASSERT_NE(waypoints, nullptr);
+    EXPECT_EQ(waypoints, base.GetWaypointSet());
+    EXPECT_EQ(waypoints->count, 0);
+    EXPECT_EQ(waypoints->file, nullptr);
 }
 
 TEST(GroupBaseTest, CodeListsEndAtTheFirstZeroOrAfterThirty)
