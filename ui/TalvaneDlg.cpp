@@ -202,7 +202,9 @@ void CTalvaneDlg::OnZoom(bool (CMapView::*step)())
 
 bool CTalvaneDlg::OnMouseWheel(int delta, const QPoint& globalPos)
 {
-    if (!IsMapShown())
+    // Only a turn of the vertical wheel zooms: a sideways scroll, or the empty event that ends a
+    // touchpad scroll, carries no vertical turn and must not zoom out.
+    if (delta == 0 || !IsMapShown())
         return false;
     const QPoint local = mapControl_->mapFromGlobal(globalPos);
     if (!mapControl_->rect().contains(local))

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,12 @@ TEST_F(DialogFixture, ShowMapSwapsTheListForTheMapAndEnablesZoom)
     // The wheel counts as handled only over the map.
     EXPECT_TRUE(dialog.OnMouseWheel(120, overMap));
     EXPECT_FALSE(dialog.OnMouseWheel(120, dialog.mapToGlobal(QPoint(2, 2))));
+    // A sideways scroll over the map turns no wheel: it is no zoom.
+    const QPoint inDialog = dialog.mapFromGlobal(overMap);
+    QWheelEvent sideways(inDialog, overMap, QPoint(), QPoint(120, 0), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&dialog, &sideways);
+    EXPECT_FALSE(sideways.isAccepted());
 
     showMap->click();
     EXPECT_FALSE(map->isVisible());
