@@ -83,7 +83,7 @@ void CGDBChunkWayPoint::BuildPayload()
     out.WriteByte(TimeDefined);
     if (TimeDefined)
         out.WriteInt32(Time);
-    out.WriteZeros(kTrailingZeros);
+    out.WriteZeros(HasURL ? kTrailingZerosAfterUrl : kTrailingZeros);
     SetPayload(kWayPoint, std::move(bytes));
 }
 
@@ -111,8 +111,10 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::Rewritten() const
     auto copy = CopyOf(*this);
     copy->Name = ToUtf8Cut(Name, isUtf8, Name.size()); // whole: a character takes a byte or more
     copy->Description = ToUtf8Cut(Description, isUtf8, Description.size());
-    copy->HasURL = HasURL;
     copy->URL = ToUtf8Cut(URL, isUtf8, URL.size());
+    // An 8-bit record has no URL flag; the written layout announces its URL text by it, and
+    // readers that trust the flag would take the text for the fields that follow.
+    copy->HasURL = copy->URL.isEmpty() ? 0 : 1;
     copy->Category = Category;
     copy->TempatureDefined = TempatureDefined;
     copy->Tempature = Tempature;

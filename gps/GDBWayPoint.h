@@ -18,6 +18,8 @@ public:
     static constexpr size_t kAfterCitySize = 2;   // int16, not interpreted
     static constexpr size_t kAfterDepthSize = 7;  // int32, int16 and a byte, not interpreted
     static constexpr size_t kTrailingZeros = 5;   // written after the last field
+    // Other readers take the URL text only when HasURL is set and then want one byte more.
+    static constexpr size_t kTrailingZerosAfterUrl = kTrailingZeros + 1;
     static constexpr int kFirstHasUrlVersion = 109;
 
     // Decodes the record taken over from read; false when a field is cut short.
