@@ -69,7 +69,8 @@ QList<DirEntry> FindFiles(const QString& folder, const QString& pattern)
         const QString name = QFile::decodeName(e->d_name);
         if (name == QLatin1String(".") || name == QLatin1String("..") || !MatchFrom(name, pattern))
             continue;
-        const QString path = JoinPath(dirPath, name);
+        // The name is taken as it is: a backslash in a Linux file name is no separator.
+        const QString path = dirPath.endsWith(u'/') ? dirPath + name : dirPath + u'/' + name;
         struct stat st {};
         if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;

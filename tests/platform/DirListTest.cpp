@@ -53,10 +53,14 @@ TEST(DirList, OnlyRegularFilesAndLinksToThem)
     ASSERT_TRUE(QFile::link(dir.file("gone"), dir.file("dangling.txt")));
     ASSERT_TRUE(QFile::link(dir.file("sub"), dir.file("dirlink.txt")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("fifo.txt")).constData(), 0600), 0);
+    // A backslash is an ordinary character of a name here, not a way into "sub".
+    dir.write("sub\\inner.txt", "123");
     const QList<DirEntry> entries = FindFiles(dir.path(), "*.txt");
-    EXPECT_EQ(Names(entries), QStringList({"link.txt", "plain.txt"}));
-    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(Names(entries), QStringList({"link.txt", "plain.txt", "sub\\inner.txt"}));
+    ASSERT_EQ(entries.size(), 3);
     EXPECT_EQ(entries[0].size, 5);  // the link's target
+    EXPECT_EQ(entries[2].path, dir.path() + "/sub\\inner.txt");
+    EXPECT_EQ(entries[2].size, 3);
     EXPECT_TRUE(FindFiles(dir.file("missing"), "*.txt").isEmpty());
     EXPECT_TRUE(FindFiles(dir.file("plain.txt"), "*.txt").isEmpty());
 }
