@@ -32,6 +32,12 @@ const QString kProgressFormat = QStringLiteral("%1...");
 const QString kLongPathFormat = QStringLiteral("下列 %1 個項目檔的路徑太長，未載入：\n%2");
 const QString kMoreFiles = QStringLiteral("……");
 
+// "name (count)": both substituted at once, so that a '%' in a folder name stays as it is.
+QString WithCount(const QString& name, int count)
+{
+    return kCountFormat.arg(name, QString::number(count));
+}
+
 struct CatalogPaths {
     QString settings;
     QString local;
@@ -140,7 +146,7 @@ bool CGroupTable::FillGroupList(IListBox* list, int savedIndex) const
     for (int i = 0; i < groupCount; ++i) {
         const int count = CachedItemCount(i);
         const QString& name = folderName[std::size_t(i)];
-        list->AddString(count > 0 ? kCountFormat.arg(name).arg(count) : name);
+        list->AddString(count > 0 ? WithCount(name, count) : name);
     }
     if (savedIndex >= 0)
         list->SetCurrentSelection(savedIndex < groupCount ? savedIndex : 0);
@@ -160,7 +166,7 @@ void CGroupTable::SetListEntryCount(IListBox* list, int entry, int count) const
         const qsizetype open = old.indexOf(QStringLiteral(" ("));
         name = open > 0 && old.indexOf(QLatin1Char(')'), 1) > 0 ? old.left(open) : old;
     }
-    const QString text = count >= 1 ? kCountFormat.arg(name).arg(count) : name;
+    const QString text = count >= 1 ? WithCount(name, count) : name;
     if (text == old)
         return;
     list->DeleteString(entry);

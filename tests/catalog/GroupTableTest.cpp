@@ -80,14 +80,14 @@ TEST_F(GroupTableTest, MissingSettingsGiveAnEmptyGroupList)
 
 TEST_F(GroupTableTest, GroupListShowsCachedCountsAboveZeroAndSelectsTheSavedEntry)
 {
-    WriteSettings({"[DataGroup]", "BaseFolder=data", "Group1=山", "Group2=基石", "Group3=古道"});
+    WriteSettings({"[DataGroup]", "BaseFolder=data", "Group1=山", "Group2=基石", "Group3=古道%1"});
     // Counts are read under the folder name; a Big5 file as an older Windows tool left it.
     dir.write(QStringLiteral("data/Cache.txt"),
-              Big5(QStringLiteral("[山]\r\nNumOfItems=12\r\n[基石]\r\nNumOfItems=0\r\n[古道]\r\nNumOfItems=-3\r\n")));
+              Big5(QStringLiteral("[山]\r\nNumOfItems=12\r\n[基石]\r\nNumOfItems=-3\r\n[古道%1]\r\nNumOfItems=7\r\n")));
     table.LoadSettings();
     FakeListBox list;
     ASSERT_TRUE(table.FillGroupList(&list, 2));
-    EXPECT_EQ(list.texts, QStringList({"山 (12)", "基石", "古道"}));
+    EXPECT_EQ(list.texts, QStringList({"山 (12)", "基石", "古道%1 (7)"})) << "a '%' in a name is kept";
     EXPECT_EQ(list.selection, 2);
 
     table.FillGroupList(&list, 3);
@@ -98,11 +98,11 @@ TEST_F(GroupTableTest, GroupListShowsCachedCountsAboveZeroAndSelectsTheSavedEntr
 
 TEST_F(GroupTableTest, SetListEntryCountRewritesOnlyAChangedEntry)
 {
-    WriteSettings({"[DataGroup]", "Group1=山", "Group2=南橫 (東段)"});
+    WriteSettings({"[DataGroup]", "Group1=山", "Group2=南橫 (東段)", "Group3=50%2"});
     table.LoadSettings();
     FakeListBox list;
-    list.texts = {"山 (12)", "南橫 (東段)"};
-    list.data = {0, 0};
+    list.texts = {"山 (12)", "南橫 (東段)", "50%2"};
+    list.data = {0, 0, 0};
     list.selection = 1;
 
     table.SetListEntryCount(&list, 0, 0);
@@ -120,6 +120,8 @@ TEST_F(GroupTableTest, SetListEntryCountRewritesOnlyAChangedEntry)
     EXPECT_EQ(list.texts[1], "南橫 (東段) (7)");
     table.SetListEntryCount(&list, 1, 0);
     EXPECT_EQ(list.texts[1], "南橫 (東段)");
+    table.SetListEntryCount(&list, 2, 3);
+    EXPECT_EQ(list.texts[2], "50%2 (3)");
 }
 
 TEST_F(GroupTableTest, ItemCountIsWrittenUnderFolderAndDisplayNameOnlyWhenChanged)
