@@ -64,33 +64,30 @@ TEST(GuideEntry, ParseTitleSplitsVolumePageAndTitle)
 
 TEST(GuideEntry, ReadsTheQuillIndexAsWindowsWroteIt)
 {
+    const struct {
+        const char* volumeText;
+        int volume, page;
+        const char* title;
+        const char* link;
+    } expected[] = {
+        {"十五", 15, 45, "雪山主峰", "http://example.org/q/15-045.htm"},
+        {"二", 2, 15, "大霸尖山", "D:\\山友\\二015.htm"},  // "123 " in front of the title is lost
+        {"三十", 30, 999, "D步道", ""},                 // the volume text keeps no dash
+        {"", 0, 0, "無頁碼的標題", "http://example.org/q/none.htm"}, // no page: all title, volume 0
+        {"", 0, 0, "", "http://example.org/q/empty.htm"},         // an empty value still counts
+        {"拾五", -1, 45, "未知卷", "http://example.org/q/unknown.htm"},
+        {"七", 7, 7, "最後一筆", "http://example.org/q/7.htm"},     // last line without CR LF
+    };
     const QList<GuideEntry> entries = ReadQuillAtlasFile(QuillFixture());
-    ASSERT_EQ(entries.size(), 7);
-
-    EXPECT_EQ(entries[0].volumeText, U("十五"));
-    EXPECT_EQ(entries[0].volume, 15);
-    EXPECT_EQ(entries[0].page, 45);
-    EXPECT_EQ(entries[0].title, U("雪山主峰"));
-    EXPECT_EQ(entries[0].link, U("http://example.org/q/15-045.htm"));
-
-    EXPECT_EQ(entries[1].title, U("大霸尖山")); // "123 " in front of the title is lost
-    EXPECT_EQ(entries[1].link, U("D:\\山友\\二015.htm"));
-    EXPECT_EQ(entries[2].title, U("D步道"));
-    EXPECT_EQ(entries[2].page, 999);
-    EXPECT_EQ(entries[2].link, QString());
-
-    // No page digits: the whole value is the title, volume 0.
-    EXPECT_EQ(entries[3].title, U("無頁碼的標題"));
-    EXPECT_EQ(entries[3].volume, 0);
-    EXPECT_EQ(entries[3].page, 0);
-    // An empty value still counts with its link.
-    EXPECT_TRUE(entries[4].title.isEmpty());
-    EXPECT_EQ(entries[4].link, U("http://example.org/q/empty.htm"));
-    EXPECT_EQ(entries[5].volume, -1);
-    EXPECT_EQ(entries[5].volumeText, U("拾五"));
-    // The last line has no CR LF; its value is still read.
-    EXPECT_EQ(entries[6].title, U("最後一筆"));
-    EXPECT_EQ(entries[6].link, U("http://example.org/q/7.htm"));
+    ASSERT_EQ(entries.size(), qsizetype(std::size(expected)));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const auto& e = expected[i];
+        EXPECT_EQ(entries[i].volumeText, U(e.volumeText)) << i;
+        EXPECT_EQ(entries[i].volume, e.volume) << i;
+        EXPECT_EQ(entries[i].page, e.page) << i;
+        EXPECT_EQ(entries[i].title, U(e.title)) << i;
+        EXPECT_EQ(entries[i].link, U(e.link)) << i;
+    }
 }
 
 TEST(GuideEntry, QuillScanStopsEarlyAndStaysBounded)

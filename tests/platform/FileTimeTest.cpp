@@ -16,8 +16,6 @@ TEST(FileTime, WindowsScale)
     const FileTime t{1525305600LL * 1000000000LL + 700};
     EXPECT_EQ(t.windowsTicks(), 131697792000000007ULL);
     EXPECT_EQ(t.highPart(), quint32(131697792000000007ULL >> 32));
-    EXPECT_EQ(FileTime{}.windowsTicks(), quint64(FileTime::kEpochIn100ns));
-    EXPECT_LT(FileTime{1}, FileTime{2});
 }
 
 TEST(FileTime, SetAndGetKeepNanoseconds)

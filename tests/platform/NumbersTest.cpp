@@ -57,19 +57,22 @@ TEST(Numbers, LeadingDoubleAsPercentLfReadsIt)
 
 TEST(Numbers, FormatsWithAPointAndExactRounding)
 {
-    EXPECT_EQ(FormatDouble(121.5), QStringLiteral("121.5"));
-    EXPECT_EQ(FormatDouble(0.1), QStringLiteral("0.1"));
-    EXPECT_EQ(FormatDouble(23.47), QStringLiteral("23.47"));
-    EXPECT_EQ(FormatDouble(100000.0), QStringLiteral("100000"));
-    EXPECT_EQ(FormatDouble(-120.9572), QStringLiteral("-120.9572"));
-    EXPECT_EQ(FormatDouble(1e21), QStringLiteral("1000000000000000000000"));
-    // "%.*f": correctly rounded from the binary value (0.125 ties to even, 1.005 is below).
-    EXPECT_EQ(FormatDouble(121.456, 2), QStringLiteral("121.46"));
-    EXPECT_EQ(FormatDouble(0.125, 2), QStringLiteral("0.12"));
-    EXPECT_EQ(FormatDouble(1.005, 2), QStringLiteral("1.00"));
-    EXPECT_EQ(FormatDouble(-1.5, 0), QStringLiteral("-2"));
-    EXPECT_EQ(FormatDouble(3.0, 4), QStringLiteral("3.0000"));
-    EXPECT_EQ(FormatDouble(3.14159, -1), QStringLiteral("3"));
+    constexpr int kShortest = std::numeric_limits<int>::min();
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {121.5, kShortest, "121.5"}, {0.1, kShortest, "0.1"}, {-120.9572, kShortest, "-120.9572"},
+        {1e21, kShortest, "1000000000000000000000"},  // never an exponent
+        // "%.*f": correctly rounded from the binary value (0.125 ties to even, 1.005 is below).
+        {121.456, 2, "121.46"}, {0.125, 2, "0.12"}, {1.005, 2, "1.00"}, {-1.5, 0, "-2"},
+        {3.0, 4, "3.0000"}, {3.14159, -1, "3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.decimals == kShortest ? FormatDouble(c.value) : FormatDouble(c.value, c.decimals),
+                  QString::fromLatin1(c.text)) << c.text;
+    // The longest fixed forms fit.
     EXPECT_EQ(FormatDouble(-std::numeric_limits<double>::max(), 100).size(), 309 + 1 + 100 + 1);
     EXPECT_EQ(FormatDouble(std::numeric_limits<double>::denorm_min()).left(6), QStringLiteral("0.0000"));
 }
