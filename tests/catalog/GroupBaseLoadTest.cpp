@@ -190,26 +190,6 @@ TEST_F(ItemFileTest, NameKeyDecidesTheClassInEitherEncoding)
     EXPECT_TRUE(stones.HasNameKey(dir.write("t.txt", Ini({"[Stone]", "Stone=三等6012"}))));
 }
 
-TEST_F(ItemFileTest, PeakRecordFromAFullItemFile)
-{
-    const QString path = Peak({"Name=玉山", "Name2=主峰", "Height=3952", "Stone=一等1", "StoneStatus=存",
-                               "Region=南投縣,嘉義縣", "Visit1=102", "Visit2=250", "BlueSky1=(十五045)",
-                               "Waypoint=YUSHAN", "Longitude=120.9573", "Attitude=23.47"});
-    ASSERT_TRUE(group.LoadItemFile(path, {}));
-    const TalvaneItemRecord* r = group.Record(0);
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(FieldText(r->path), path);
-    EXPECT_EQ(FieldText(r->Name), "玉山");
-    EXPECT_EQ(FieldText(r->Name2), "主峰");
-    EXPECT_EQ(r->Height, 3952);
-    EXPECT_EQ(FieldText(r->Region), "南投縣,嘉義縣");
-    EXPECT_EQ(r->Visits[0], 250);
-    EXPECT_EQ(r->AtlasRefs[0], 14955);
-    EXPECT_DOUBLE_EQ(r->Attitude, 23.47);
-    EXPECT_FALSE(group.LoadItemFile(Peak({"Height=1"}, "noname.txt"), {}));
-    EXPECT_EQ(group.ItemCount(), 1);
-}
-
 TEST_F(ItemFileTest, LoadingParsesTheFileOnceAndLeavesNoStaleParseBehind)
 {
     const QString path = Peak({"Name=玉山", "Height=3952", "Visit1=3", "BlueSky1=(十五045)"});

@@ -61,24 +61,6 @@ protected:
     CGroupTable table;
 };
 
-TEST_F(ItemCacheTest, RecordsAreTakenAtTheRecordStrideNotTheElementSize)
-{
-    WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({Named<TalvaneItemRecord>("玉山"),
-                                                         Named<TalvaneItemRecord>("雪山")}));
-    TestPeakGroup group;
-    EXPECT_TRUE(group.TakeCachedItem(0));
-    EXPECT_TRUE(group.TakeCachedItem(1));
-    EXPECT_EQ(group.CacheCount(), 2);
-    ASSERT_EQ(group.ItemCount(), 2);
-    EXPECT_EQ(FieldText(group.Record(0)->Name), "玉山");
-    EXPECT_EQ(FieldText(group.Record(1)->Name), "雪山");
-    // The position equal to, or beyond, the count ends the filling.
-    EXPECT_FALSE(group.TakeCachedItem(2));
-    EXPECT_FALSE(group.TakeCachedItem(3));
-    EXPECT_FALSE(group.TakeCachedItem(-1));
-    EXPECT_EQ(group.ItemCount(), 2);
-}
-
 template <class Record>
 class CacheSizeTest : public ItemCacheTest {};
 
@@ -113,9 +95,16 @@ TYPED_TEST(CacheSizeTest, OnlyWholeElementsOfRecordSizePlus32AreACache)
         EXPECT_EQ(fresh.CacheCount(), std::max(c.count, 0));
         EXPECT_EQ(fresh.TakeCachedItem(0), c.count >= 1);
     }
+    // Records lie at the record size, not at the element size; positions from the count on end
+    // the filling.
     this->WriteCache("Key", two);
     EXPECT_TRUE(group.TakeCachedItem(1));
+    EXPECT_TRUE(group.TakeCachedItem(0));
+    EXPECT_FALSE(group.TakeCachedItem(2));
+    EXPECT_FALSE(group.TakeCachedItem(-1));
+    ASSERT_EQ(group.ItemCount(), 2);
     EXPECT_EQ(FieldText(group.template ItemAs<TypeParam>(0)->Name), "乙");
+    EXPECT_EQ(FieldText(group.template ItemAs<TypeParam>(1)->Name), "甲");
 }
 
 TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
@@ -246,17 +235,6 @@ TEST_F(CacheWhileLoadingTest, ACachedRecordIsTakenOnce)
     EXPECT_EQ(FieldText(group.Record(0)->Name), "玉山(快取)");
     EXPECT_EQ(FieldText(group.Record(1)->Name), "玉山(檔)") << "its cached record is used up";
     EXPECT_EQ(FieldText(group.Record(2)->Name), "雪山(檔)") << "no cached record has its path";
-}
-
-TEST_F(CacheWhileLoadingTest, TheFactoryFillsAFolderWithoutFilesFromTheCache)
-{
-    dir.write("峰嵐錄.txt", Utf16LeWithBom(QStringLiteral("[DataGroup]\r\nGroup1=空\r\n")));
-    platform::ClearProfileCache();
-    table.SetGroupClasses({{[] { return std::make_unique<TestPeakGroup>(); }, 0}});
-    table.LoadSettings();
-    CGroupBase* g = table.GetGroup(0, nullptr);
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->ItemCount(), 2);
 }
 
 } // namespace

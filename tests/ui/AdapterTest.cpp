@@ -3,14 +3,11 @@
 #include "ui/QtListBox.h"
 #include "ui/QtMessageBox.h"
 #include "ui/QtPopupMenu.h"
-#include "ui/QtStatusText.h"
 #include "ui/QtSubsetTree.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -191,20 +188,6 @@ TEST(QtSubsetTreeTest, FillingIsSilentAndSelectingNotifiesOnce)
     EXPECT_NE(fresh, basic);
     EXPECT_NE(fresh, a);
     EXPECT_EQ(tree.FirstChild(kNoTreeNode), fresh);
-}
-
-TEST(QtStatusTextTest, ShowsTextInLabelsAndEdits)
-{
-    QLabel label;
-    QLineEdit edit;
-    QtStatusText count(&label);
-    QtStatusText summary(&edit);
-    label.show();
-    count.SetText(QStringLiteral("120..."));
-    summary.SetText(QString::fromUtf8("總數:3, 已爬:2(67%), 待爬:1"));
-    EXPECT_EQ(label.text(), QStringLiteral("120..."));
-    EXPECT_EQ(count.Text(), QStringLiteral("120..."));
-    EXPECT_EQ(summary.Text(), QString::fromUtf8("總數:3, 已爬:2(67%), 待爬:1"));
 }
 
 TEST(QtPopupMenuTest, ChosenCommandReachesTheOwnerAfterTheMenuCloses)

@@ -1,4 +1,3 @@
-#include "ui/AboutDlg.h"
 #include "ui/CommandDispatch.h"
 #include "ui/DialogBuilder.h"
 
@@ -6,7 +5,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -75,20 +73,6 @@ TEST(DialogBuilderTest, PlacesControlsFromDialogUnitsWithTheirStates)
     EXPECT_TRUE(status->alignment() & Qt::AlignHCenter);
 }
 
-TEST(DialogBuilderTest, FactoryBindsAControlToItsOwnClass)
-{
-    QDialog dialog;
-    DialogBuilder builder;
-    QListWidget* made = nullptr;
-    builder.SetFactory(12, [&](QWidget* parent) { return made = new QListWidget(parent); });
-    const auto controls = builder.Build(Sample(), &dialog);
-    ASSERT_TRUE(made);
-    EXPECT_EQ(controls[12], made);
-    EXPECT_EQ(made->parentWidget(), &dialog);
-    EXPECT_EQ(made->geometry().topLeft(), DialogUnits(DialogBuilder::FontOf(Sample()))
-                                              .ToPixels(QRect(10, 40, 80, 50)).topLeft());
-}
-
 TEST(CommandDispatchTest, RoutesButtonsMenusAndPostedCommands)
 {
     CommandDispatch commands;
@@ -111,22 +95,4 @@ TEST(CommandDispatchTest, RoutesButtonsMenusAndPostedCommands)
     EXPECT_EQ(seen.size(), 2);
     QCoreApplication::processEvents();
     EXPECT_EQ(seen, (QList<int>{1074, 2001, 1074}));
-}
-
-TEST(AboutDlgTest, ShowsTheProgramAndClosesWithOk)
-{
-    CAboutDlg about;
-    ASSERT_TRUE(about.IsCreated());
-    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("關於 峰嵐錄"));
-    bool versionShown = false;
-    for (const QLabel* label : about.findChildren<QLabel*>())
-        versionShown |= label->text() == QString::fromUtf8("峰嵐錄 1.12 版");
-    EXPECT_TRUE(versionShown);
-    auto* ok = about.DlgItem<QPushButton>(CTemplateDialog::kIdOk);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(ok->text(), QString::fromUtf8("確定"));
-    about.show();
-    ok->click();
-    EXPECT_EQ(about.result(), QDialog::Accepted);
-    EXPECT_FALSE(about.isVisible());
 }

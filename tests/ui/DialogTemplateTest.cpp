@@ -54,19 +54,6 @@ TEST(DialogTemplateTest, MalformedTemplatesLoadAsNothing)
     EXPECT_FALSE(DialogTemplate::Load(99999));
 }
 
-TEST(DialogTemplateTest, ProgramTemplatesLoad)
-{
-    const auto main = DialogTemplate::Load(102);
-    ASSERT_TRUE(main);
-    EXPECT_EQ(main->caption, QString::fromUtf8("峰嵐錄 1.12"));
-    EXPECT_EQ(main->size, QSize(433, 311));
-    EXPECT_EQ(main->controls.size(), 25u);
-    const auto about = DialogTemplate::Load(100);
-    ASSERT_TRUE(about);
-    EXPECT_EQ(about->caption, QString::fromUtf8("關於 峰嵐錄"));
-    EXPECT_EQ(about->size, QSize(220, 62));
-}
-
 TEST(DialogUnitsTest, ConvertsEachEdgeRoundedToNearestPixel)
 {
     const DialogUnits units(7, 17);
