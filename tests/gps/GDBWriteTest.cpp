@@ -97,23 +97,19 @@ TEST(GDBWrite, AddWayPointCopyMakesNamesUnique)
 {
     FakeGpsFile source;
     source.AddWayPoint("X", 121, 24, 100);
-    CGDBFile gdb;
-    for (const char* name : {"P", "P2", "P"})
-        ASSERT_EQ(gdb.AddWayPointCopy(&source, 0, name, "c", 3000), 1);
     // "P2" before "P" must not give a second "P2".
-    CGDBFile other;
-    for (const char* name : {"P2", "P", "P"})
-        ASSERT_EQ(other.AddWayPointCopy(&source, 0, name, "", 0), 1);
-    std::vector<QByteArray> names, otherNames;
-    for (const auto& w : gdb.WayPoints().items)
-        names.push_back(w->Name);
-    for (const auto& w : other.WayPoints().items)
-        otherNames.push_back(w->Name);
-    EXPECT_EQ(names, (std::vector<QByteArray>{"P", "P2", "P3"}));
-    EXPECT_EQ(otherNames, (std::vector<QByteArray>{"P2", "P", "P3"}));
-    EXPECT_EQ(gdb.WayPoints().items[0]->Description, "c");
-    EXPECT_DOUBLE_EQ(gdb.WayPoints().items[0]->Height, 3000);
-    EXPECT_EQ(other.WayPoints().items[0]->HeightDefined, 0);
+    const std::vector<std::vector<QByteArray>> cases = {{"P", "P2", "P", "P3"}, {"P2", "P", "P", "P3"}};
+    for (const auto& names : cases) {
+        CGDBFile gdb;
+        for (size_t i = 0; i + 1 < names.size(); ++i)
+            ASSERT_EQ(gdb.AddWayPointCopy(&source, 0, names[i], "c", 3000), 1);
+        EXPECT_EQ(gdb.WayPoints().items.back()->Name, names.back());
+        EXPECT_EQ(gdb.WayPoints().items[0]->Description, "c");
+        EXPECT_DOUBLE_EQ(gdb.WayPoints().items[0]->Height, 3000);
+    }
+    CGDBFile noHeight;
+    ASSERT_EQ(noHeight.AddWayPointCopy(&source, 0, "P", "", 0), 1);
+    EXPECT_EQ(noHeight.WayPoints().items[0]->HeightDefined, 0);
 }
 
 TEST(GDBWrite, AddWayPointCopyFromGdbKeepsTheHeightFlagOfItsSource)
