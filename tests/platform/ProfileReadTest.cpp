@@ -129,22 +129,19 @@ TEST_F(ProfileRead, OnePairOfMatchingOuterQuotesGoes)
 
 TEST_F(ProfileRead, IntegerReadings)
 {
-    const QString file = Fixture("numbers.txt");
-    EXPECT_EQ(GetProfileInt(file, "N", "plain", -1), 42);
-    EXPECT_EQ(GetProfileInt(file, "N", "negative", -1), -17);
-    EXPECT_EQ(GetProfileInt(file, "N", "trailing", -1), 12);
-    EXPECT_EQ(GetProfileInt(file, "N", "fraction", -1), 3);
-    EXPECT_EQ(GetProfileInt(file, "N", "letters", -1), 0);
-    EXPECT_EQ(GetProfileInt(file, "N", "hex", -1), 16);
-    EXPECT_EQ(GetProfileInt(file, "N", "hexupper", -1), 255);
-    EXPECT_EQ(GetProfileInt(file, "N", "fullwidth", -1), 0);
-    EXPECT_EQ(GetProfileInt(file, "N", "huge", -1), 2147483647);
-    EXPECT_EQ(GetProfileInt(file, "N", "hugeneg", -1), -2147483647 - 1);
-    EXPECT_EQ(GetProfileInt(file, "N", "empty", -1), -1);
-    EXPECT_EQ(GetProfileInt(file, "N", "blank", -1), -1);
-    EXPECT_EQ(GetProfileInt(file, "N", "quoted", -1), 7);
-    EXPECT_EQ(GetProfileInt(file, "N", "plus", -1), 8);
-    EXPECT_EQ(GetProfileInt(file, "N", "missing", -1), -1);
+    // The value as the file holds it (trimmed, unquoted), then the integer rule; an empty or
+    // blank value and a missing key give the default.
+    const struct {
+        const char* key;
+        int value;
+    } cases[] = {
+        {"plain", 42}, {"negative", -17}, {"trailing", 12}, {"fraction", 3}, {"letters", 0},
+        {"hex", 16}, {"hexupper", 255}, {"fullwidth", 0}, {"huge", 2147483647},
+        {"hugeneg", -2147483647 - 1}, {"empty", -1}, {"blank", -1}, {"quoted", 7}, {"plus", 8},
+        {"missing", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetProfileInt(Fixture("numbers.txt"), "N", c.key, -1), c.value) << c.key;
 }
 
 TEST_F(ProfileRead, MalformedFilesReadCleanly)
