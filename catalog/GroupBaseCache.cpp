@@ -44,7 +44,8 @@ QString CGroupBase::ItemCachePath() const
 bool CGroupBase::LoadItemCache(std::size_t size)
 {
     cacheTried = true;
-    if (size == 0 || (recordSize != 0 && size != recordSize))
+    // Every record begins with its item file's path; a smaller record cannot be one.
+    if (size < std::size_t(kPathWidth) * sizeof(char16_t) || (recordSize != 0 && size != recordSize))
         return false;
     const qint64 element = qint64(size) + kElementExtra;
     // A cache can hold no more records than a group can; a larger file is refused unread.

@@ -121,6 +121,14 @@ TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
     EXPECT_FALSE(group.TakeCachedItem(0));
 }
 
+TEST_F(ItemCacheTest, ARecordSizeWithoutRoomForThePathIsNoCache)
+{
+    WriteCache("Talvane", QByteArray(2 * (16 + kTail), 'p'));
+    TestPeakGroup group;
+    EXPECT_FALSE(group.LoadItemCache(16));
+    EXPECT_EQ(group.CacheCount(), 0);
+}
+
 TEST_F(ItemCacheTest, AMissingCacheIsTriedOnce)
 {
     TestPeakGroup group;
