@@ -206,16 +206,6 @@ TEST_F(ItemFileTest, LoadingParsesTheFileOnceAndLeavesNoStaleParseBehind)
     EXPECT_FALSE(group.LoadItemFileParsedOnce(dir.file("missing.txt"), {}));
 }
 
-TEST_F(ItemFileTest, AnItemWhosePathDoesNotFitIsRefusedNotCut)
-{
-    const QString path = Peak({"Name=長路徑"}, QString(150, u'a') + "/" + QString(120, u'b') + ".txt");
-    ASSERT_TRUE(group.HasNameKey(path));
-    ASSERT_GE(path.size(), 260);
-    EXPECT_FALSE(group.LoadItemFile(path, {}));
-    EXPECT_EQ(group.ItemCount(), 0);
-    EXPECT_EQ(group.LongPathFiles(), QStringList({path}));
-}
-
 // A group that records the files offered to AcceptItemFile.
 class ScanGroup : public TestGroup<TalvaneItemRecord> {
 public:
