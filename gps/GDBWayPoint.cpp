@@ -112,9 +112,9 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::Rewritten() const
     copy->Name = ToUtf8Cut(Name, isUtf8, Name.size()); // whole: a character takes a byte or more
     copy->Description = ToUtf8Cut(Description, isUtf8, Description.size());
     copy->URL = ToUtf8Cut(URL, isUtf8, URL.size());
-    // An 8-bit record has no URL flag; the written layout announces its URL text by it, and
-    // readers that trust the flag would take the text for the fields that follow.
-    copy->HasURL = copy->URL.isEmpty() ? 0 : 1;
+    // An 8-bit record has no URL flag, but its URL text is written all the same; readers
+    // that trust the flag would take that text for the category, time and what follows.
+    copy->HasURL = 1;
     copy->Category = Category;
     copy->TempatureDefined = TempatureDefined;
     copy->Tempature = Tempature;

@@ -3,7 +3,7 @@
 # implementation of the format: ver=1, 2 and 3 give header versions 107, 108 and 109.
 # Versions 107 and 108 hold texts in an 8-bit code page; gpsbabel writes characters it cannot
 # encode there as '?', so the Chinese texts survive only in version 109. The first waypoint
-# and the track carry a link, which gpsbabel writes as their URL.
+# and the track carry a link, which gpsbabel writes as their URL; the second waypoint has a time.
 set -e
 cd "$(dirname "$0")"
 for v in 1 2 3; do
