@@ -1,6 +1,7 @@
 #pragma once
 // The subset tree as the catalog sees it: nodes with a text and a 32-bit value, addressed by
-// opaque handles. Handle 0 is "no node"; as a parent it stands for the top level.
+// opaque handles. Handle 0 is "no node"; as a parent it stands for the top level. A handle is
+// never reused: once its node is deleted (DeleteAll) it names no node, even after a refill.
 #include <QString>
 #include <QtGlobal>
 

@@ -2,9 +2,9 @@
 
 const FakeSubsetTree::Node* FakeSubsetTree::Find(TreeNode node) const
 {
-    if (node == kNoTreeNode || node > TreeNode(nodes.size()))
+    if (node <= deleted || node > deleted + TreeNode(nodes.size()))
         return nullptr;
-    return &nodes[qsizetype(node - 1)];
+    return &nodes[qsizetype(node - deleted - 1)];
 }
 
 FakeSubsetTree::Node* FakeSubsetTree::At(TreeNode node)
@@ -14,6 +14,7 @@ FakeSubsetTree::Node* FakeSubsetTree::At(TreeNode node)
 
 void FakeSubsetTree::DeleteAll()
 {
+    deleted += TreeNode(nodes.size());
     nodes.clear();
     topLevel.clear();
     selected = kNoTreeNode;
@@ -24,7 +25,7 @@ TreeNode FakeSubsetTree::InsertNode(TreeNode parent, const QString& text)
     if (parent != kNoTreeNode && !Find(parent))
         return kNoTreeNode;
     nodes.append(Node{text, 0, parent, {}, false});
-    const TreeNode node = TreeNode(nodes.size());
+    const TreeNode node = deleted + TreeNode(nodes.size());
     if (parent == kNoTreeNode)
         topLevel.append(node);
     else
@@ -104,8 +105,9 @@ bool FakeSubsetTree::SelectNode(TreeNode node)
 void FakeSubsetTree::DumpInto(QStringList* lines, TreeNode node, int depth) const
 {
     const Node* n = Find(node);
-    lines->append(QString(depth * 2, QLatin1Char(' ')) + QStringLiteral("%1 [%2]%3")
-                      .arg(n->text).arg(n->data).arg(n->expanded ? QStringLiteral(" +") : QString()));
+    lines->append(QString(depth * 2, QLatin1Char(' '))
+                  + QStringLiteral("%1 [%2]%3").arg(n->text, QString::number(n->data),
+                                                    n->expanded ? QStringLiteral(" +") : QString()));
     for (TreeNode child : n->children)
         DumpInto(lines, child, depth + 1);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A recording subset tree: nodes held in memory; handles are 1-based node numbers that stay
-// valid until DeleteAll.
+// A recording subset tree: nodes held in memory; handles are node numbers counted from 1 over
+// the tree's whole life, so that a handle from before DeleteAll names no node afterwards.
 #include "catalog/ISubsetTree.h"
 
 #include <QList>
@@ -34,7 +34,8 @@ public:
     QStringList Dump() const;
     const Node* Find(TreeNode node) const;
 
-    QList<Node> nodes;        // node n is nodes[n - 1]
+    QList<Node> nodes;        // node n is nodes[n - 1 - deleted]
+    TreeNode deleted = 0;     // handles given out before the last DeleteAll
     QList<TreeNode> topLevel;
     TreeNode selected = kNoTreeNode;
     int selectCalls = 0;
