@@ -95,25 +95,17 @@ TEST(ItemBlockTest, RefusesAnotherRecordSizeAndMoreItemsThanRowsCanName)
     EXPECT_EQ(group.ItemCount(), CGroupBase::kMaxItems);
 }
 
-TEST_F(ItemFileTest, StringsAreCutToTheFieldWithoutSplittingAPair)
+TEST_F(ItemFileTest, StringsFillTheirFieldAndSayWhetherTheValueHadText)
 {
-    const QString path = Peak({"Name=𩻸山稜線上的很長很長名字", "Name2=", "Stone=一等1234"});
-    char16_t field[4];
-    std::fill(std::begin(field), std::end(field), u'#');
-    EXPECT_TRUE(group.ReadItemString(path, "Stone", field));
-    EXPECT_EQ(FieldText(field), "一等1");
-    EXPECT_EQ(field[3], 0);
+    const QString path = Peak({"Name=𩻸山稜線上的很長很長名字", "Name2="});
     char16_t name[16];
+    std::fill(std::begin(name), std::end(name), u'#');
     EXPECT_TRUE(group.ReadItemString(path, "Name", name));
     EXPECT_EQ(FieldText(name), QStringLiteral("𩻸山稜線上的很長很長名字").left(15));
-    char16_t pair[3];
-    EXPECT_TRUE(group.ReadItemString(path, "Name", pair));
-    EXPECT_EQ(FieldText(pair), "𩻸");
-    char16_t half[2];
-    EXPECT_TRUE(group.ReadItemString(path, "Name", half));
-    EXPECT_EQ(FieldText(half), QString()) << "a pair that does not fit is dropped whole";
-    EXPECT_FALSE(group.ReadItemString(path, "Name2", pair)) << "an empty value";
-    EXPECT_FALSE(group.ReadItemString(path, "Missing", pair));
+    EXPECT_EQ(name[15], 0);
+    EXPECT_FALSE(group.ReadItemString(path, "Name2", name)) << "an empty value";
+    EXPECT_EQ(name[0], 0);
+    EXPECT_FALSE(group.ReadItemString(path, "Missing", name));
 }
 
 TEST_F(ItemFileTest, DecimalsReadInTheCLocaleWhateverTheProcessLocale)
