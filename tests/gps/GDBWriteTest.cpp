@@ -130,32 +130,25 @@ TEST(GDBWrite, AddWayPointCopyFromGdbKeepsTheHeightFlagOfItsSource)
     EXPECT_DOUBLE_EQ(records[1].altitude, 0);
 }
 
-TEST(GDBWrite, TextsOfABig5SourceAreWrittenAsUtf8)
+TEST(GDBWrite, TextsOfABig5SourceAreWrittenAsUtf8AndCutToWhatARecordHolds)
 {
     TempDir dir;
     const QString name = u"雪山北峰"_qs, description = u"志佳陽線"_qs;
-    const QString path = dir.write("old.gdb", GdbBuilder(108).WayPoint(platform::ToAnsi(name), platform::ToAnsi(description)).bytes);
-    auto source = CGPSFileManager().OpenFile(path);
-    ASSERT_TRUE(source);
-    CGDBFile gdb;
-    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 0, "w1"), 1);
-    EXPECT_EQ(gdb.WayPoints().items[0]->Name, ("w1-" + name).toUtf8());
-    EXPECT_EQ(gdb.WayPoints().items[0]->Description, description.toUtf8());
-}
-
-TEST(GDBWrite, LongBig5NamesAreCutToWhatAWaypointRecordHolds)
-{
-    TempDir dir;
     const QString forty(40, QChar(u'峰')), seventy(70, QChar(u'嶺'));
     GdbBuilder old(108);
+    old.WayPoint(platform::ToAnsi(name), platform::ToAnsi(description));
     old.WayPoint(platform::ToAnsi(forty), "").WayPoint(platform::ToAnsi(seventy), "");
     auto source = CGPSFileManager().OpenFile(dir.write("old.gdb", old.bytes));
     ASSERT_TRUE(source);
     CGDBFile gdb;
-    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 0, nullptr), 1);
+    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 0, "w1"), 1);
     ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 1, nullptr), 1);
-    EXPECT_EQ(gdb.WayPoints().items[0]->Name, forty.toUtf8()); // 120 bytes of UTF-8, whole
-    EXPECT_EQ(gdb.WayPoints().items[1]->Name, seventy.left(63).toUtf8());
+    ASSERT_EQ(gdb.AddWayPointFrom(source.get(), 2, nullptr), 1);
+    const auto& items = gdb.WayPoints().items;
+    EXPECT_EQ(items[0]->Name, ("w1-" + name).toUtf8());
+    EXPECT_EQ(items[0]->Description, description.toUtf8());
+    EXPECT_EQ(items[1]->Name, forty.toUtf8()); // 120 bytes of UTF-8, whole
+    EXPECT_EQ(items[2]->Name, seventy.left(63).toUtf8());
 }
 
 TEST(GDBWrite, TracksFromGdbAndOtherFormats)
