@@ -51,7 +51,8 @@ TEST(GPSFileBase, ArraysListsAndNarrowTrackNames)
 {
     NarrowFile file;
     auto records = file.NewWayPointArrayW();
-    ASSERT_TRUE(records); // 3 + 10 records
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records[3 + CGPSFile::kWayPointArraySpare - 1].name[0], 0); // 3 + 10 records, cleared
     RecordingList list;
     EXPECT_EQ(file.FillWayPointList(&list), 3);
     EXPECT_EQ(list.lines, (QStringList{u"山0 1000"_qs, u"山1 1001"_qs, u"山2 1002"_qs}));
