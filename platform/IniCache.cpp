@@ -56,12 +56,14 @@ std::shared_ptr<const IniDocument> IniCache::document(const QString& path)
         return cached->document;
     }
     Entry now;
-    if (!StatFile(path, &now.size, &now.writeTimeNs)) {
-        entries_.remove(path);
-        return nullptr;
+    if (cached != entries_.cend()) {
+        if (!StatFile(path, &now.size, &now.writeTimeNs)) {
+            entries_.remove(path);
+            return nullptr;
+        }
+        if (cached->size == now.size && cached->writeTimeNs == now.writeTimeNs)
+            return cached->document;
     }
-    if (cached != entries_.cend() && cached->size == now.size && cached->writeTimeNs == now.writeTimeNs)
-        return cached->document;
     // The size and write time come from the open file, so they belong to the bytes read.
     QByteArray bytes;
     FileTime writeTime;
