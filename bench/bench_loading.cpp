@@ -2,7 +2,7 @@
 // against reading and decoding the same files; and 5,000 records taken from an item cache.
 #include "TestPeakGroup.h"
 #include "catalog/GroupTable.h"
-#include "catalog/RecordText.h"
+#include "catalog/records/RecordText.h"
 #include "platform/CodePage.h"
 #include "platform/DirList.h"
 #include "platform/FileIO.h"

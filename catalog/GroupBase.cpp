@@ -2,8 +2,8 @@
 // operations that offer a call to the selected subset first.
 #include "catalog/GroupBase.h"
 
-#include "catalog/IItemList.h"
-#include "catalog/SubsetBase.h"
+#include "catalog/window/IItemList.h"
+#include "catalog/subsets/SubsetBase.h"
 
 namespace {
 

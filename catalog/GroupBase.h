@@ -3,7 +3,7 @@
 // file), its subsets, its waypoint set and its item cache. Dialogs drive a group only through
 // the virtual operations below, declared in their fixed slot order; the base answers false, 0
 // or empty where a class has nothing to add.
-#include "catalog/ISubsetTree.h"
+#include "catalog/window/ISubsetTree.h"
 #include "gps/GPSWayPointSet.h"
 #include "platform/FileTime.h"
 

@@ -4,12 +4,12 @@
 #include "catalog/GroupBase.h"
 
 #include "catalog/GroupTable.h"
-#include "catalog/PlantItemRecord.h"
-#include "catalog/RecordText.h"
-#include "catalog/StoneItemRecord.h"
-#include "catalog/TalvaneItemRecord.h"
-#include "catalog/TrailItemRecord.h"
-#include "catalog/WaterfallItemRecord.h"
+#include "catalog/records/PlantItemRecord.h"
+#include "catalog/records/RecordText.h"
+#include "catalog/records/StoneItemRecord.h"
+#include "catalog/records/TalvaneItemRecord.h"
+#include "catalog/records/TrailItemRecord.h"
+#include "catalog/records/WaterfallItemRecord.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 

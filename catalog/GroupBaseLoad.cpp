@@ -1,8 +1,8 @@
 // The group base: the item block, the readers of item-file fields and the folder scan.
 #include "catalog/GroupBase.h"
 
-#include "catalog/AtlasRef.h"
-#include "catalog/RecordText.h"
+#include "catalog/text/AtlasRef.h"
+#include "catalog/records/RecordText.h"
 #include "platform/DirList.h"
 #include "platform/ProfileSnapshot.h"
 #include "platform/Numbers.h"

@@ -2,9 +2,9 @@
 #include "catalog/GroupTable.h"
 
 #include "catalog/GroupBase.h"
-#include "catalog/IListBox.h"
-#include "catalog/IMessageBox.h"
-#include "catalog/IStatusText.h"
+#include "catalog/window/IListBox.h"
+#include "catalog/window/IMessageBox.h"
+#include "catalog/window/IStatusText.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"

@@ -2,7 +2,7 @@
 // The main dialog's table of data groups: the settings files beside the program, the data
 // folder, the group folders and survey-stone levels named in the main settings file, the group
 // list with cached item counts, and the group factory that builds a group on first selection.
-#include "catalog/WindowServices.h"
+#include "catalog/window/WindowServices.h"
 #include "platform/DirList.h"
 #include "platform/FileTime.h"
 

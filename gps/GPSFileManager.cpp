@@ -1,6 +1,6 @@
 #include "gps/GPSFileManager.h"
 
-#include "gps/GDBFile.h"
+#include "gps/gdb/GDBFile.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "ui/TalvaneApp.h"
+#include "ui/maindlg/TalvaneApp.h"
 
 #include <QApplication>
 

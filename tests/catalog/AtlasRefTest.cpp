@@ -1,4 +1,4 @@
-#include "catalog/AtlasRef.h"
+#include "catalog/text/AtlasRef.h"
 
 #include "TextPrinters.h"
 #include <QString>

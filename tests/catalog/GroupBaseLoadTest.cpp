@@ -5,11 +5,11 @@
 #include "TempDir.h"
 #include "TestGroups.h"
 #include "TestPeakGroup.h"
-#include "catalog/AtlasRef.h"
-#include "catalog/RecordText.h"
+#include "catalog/text/AtlasRef.h"
+#include "catalog/records/RecordText.h"
 #include "platform/IniCache.h"
 #include "platform/Paths.h"
-#include "catalog/StoneItemRecord.h"
+#include "catalog/records/StoneItemRecord.h"
 #include "platform/Profile.h"
 
 #include <QLocale>

@@ -6,7 +6,7 @@
 #include "FakePointView.h"
 #include "FakeStatusText.h"
 #include "TestGroups.h"
-#include "catalog/TalvaneItemRecord.h"
+#include "catalog/records/TalvaneItemRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalog/GuideEntry.h"
+#include "catalog/text/GuideEntry.h"
 
 #include "TempDir.h"
 #include "TextPrinters.h"

@@ -1,4 +1,4 @@
-#include "catalog/HikingEntry.h"
+#include "catalog/text/HikingEntry.h"
 
 #include "TempDir.h"
 #include "TextPrinters.h"

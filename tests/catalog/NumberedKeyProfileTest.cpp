@@ -1,7 +1,7 @@
 // The atlas index and the companions' files are written through the INI layer and scanned raw
 // as UTF-16LE "key=value" CR LF lines: the two must meet.
-#include "catalog/GuideEntry.h"
-#include "catalog/HikingEntry.h"
+#include "catalog/text/GuideEntry.h"
+#include "catalog/text/HikingEntry.h"
 #include "platform/Profile.h"
 
 #include "TempDir.h"

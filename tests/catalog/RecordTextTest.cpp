@@ -1,7 +1,7 @@
-#include "catalog/RecordText.h"
-#include "catalog/PlantItemRecord.h"
-#include "catalog/StoneItemRecord.h"
-#include "catalog/TalvaneItemRecord.h"
+#include "catalog/records/RecordText.h"
+#include "catalog/records/PlantItemRecord.h"
+#include "catalog/records/StoneItemRecord.h"
+#include "catalog/records/TalvaneItemRecord.h"
 
 #include "TextPrinters.h"
 

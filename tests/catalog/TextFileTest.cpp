@@ -1,4 +1,4 @@
-#include "catalog/TextFile.h"
+#include "catalog/text/TextFile.h"
 
 #include "TextPrinters.h"
 #include "TempDir.h"

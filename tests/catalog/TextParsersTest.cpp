@@ -1,4 +1,4 @@
-#include "catalog/TextParsers.h"
+#include "catalog/text/TextParsers.h"
 
 #include "TextPrinters.h"
 

@@ -3,7 +3,7 @@
 #include "TempDir.h"
 
 #include "gps/ByteCursor.h"
-#include "gps/GDBFile.h"
+#include "gps/gdb/GDBFile.h"
 #include "gps/GPSFileManager.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"

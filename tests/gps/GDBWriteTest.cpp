@@ -3,7 +3,7 @@
 #include "GpsTestSupport.h"
 #include "TempDir.h"
 
-#include "gps/GDBFile.h"
+#include "gps/gdb/GDBFile.h"
 #include "gps/GPSAngle.h"
 #include "gps/GPSFileManager.h"
 #include "gps/GPSText.h"

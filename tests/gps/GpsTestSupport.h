@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "gps/ByteCursor.h"
-#include "gps/GDBFile.h"
+#include "gps/gdb/GDBFile.h"
 #include "gps/GPSFile.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 // A clock fixed at a given local time.
-#include "catalog/IClock.h"
+#include "catalog/window/IClock.h"
 
 class FakeClock : public IClock {
 public:

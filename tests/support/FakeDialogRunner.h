@@ -1,6 +1,6 @@
 #pragma once
 // A dialog runner that records the requests and returns preset outcomes.
-#include "catalog/IDialogRunner.h"
+#include "catalog/window/IDialogRunner.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A recording item list: columns and rows held in memory, every call logged.
-#include "catalog/IItemList.h"
+#include "catalog/window/IItemList.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "catalog/IKeyboard.h"
+#include "catalog/window/IKeyboard.h"
 
 class FakeKeyboard : public IKeyboard {
 public:

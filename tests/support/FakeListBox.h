@@ -1,6 +1,6 @@
 #pragma once
 // A recording list box.
-#include "catalog/IListBox.h"
+#include "catalog/window/IListBox.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 // Main-window services that record the calls; OpenGpsFile hands out files from a preset
 // opener (none by default).
-#include "catalog/IMainWindow.h"
-#include "catalog/IPointView.h"
+#include "catalog/window/IMainWindow.h"
+#include "catalog/window/IPointView.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 // A message box that records what it was asked to show and gives a preset answer.
-#include "catalog/IMessageBox.h"
+#include "catalog/window/IMessageBox.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A point view that records the points and photo requests it receives.
-#include "catalog/IPointView.h"
+#include "catalog/window/IPointView.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A popup menu that records the menus shown and "chooses" a preset command id.
-#include "catalog/IPopupMenu.h"
+#include "catalog/window/IPopupMenu.h"
 
 #include <QList>
 

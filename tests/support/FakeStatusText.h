@@ -1,6 +1,6 @@
 #pragma once
 // A status text that remembers every text shown.
-#include "catalog/IStatusText.h"
+#include "catalog/window/IStatusText.h"
 
 #include <QStringList>
 

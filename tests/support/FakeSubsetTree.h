@@ -1,7 +1,7 @@
 #pragma once
 // A recording subset tree: nodes held in memory; handles are node numbers counted from 1 over
 // the tree's whole life, so that a handle from before DeleteAll names no node afterwards.
-#include "catalog/ISubsetTree.h"
+#include "catalog/window/ISubsetTree.h"
 
 #include <QList>
 #include <QString>

@@ -3,8 +3,8 @@
 // record type that reads a record's path and Name, a peak-like group that reads every field
 // through the base's readers, and a subset that records the calls offered to it.
 #include "catalog/GroupBase.h"
-#include "catalog/SubsetBase.h"
-#include "catalog/TalvaneItemRecord.h"
+#include "catalog/subsets/SubsetBase.h"
+#include "catalog/records/TalvaneItemRecord.h"
 
 #include <QStringList>
 #include <functional>

@@ -3,7 +3,7 @@
 // through the group base's readers (companion visits aside), taking an up-to-date cached record
 // instead when the group's item cache holds one.
 #include "catalog/GroupBase.h"
-#include "catalog/TalvaneItemRecord.h"
+#include "catalog/records/TalvaneItemRecord.h"
 #include "platform/Profile.h"
 
 class TestPeakGroup : public CGroupBase {

@@ -1,10 +1,10 @@
 #include "FakeSubsetTree.h"
-#include "ui/CommandDispatch.h"
-#include "ui/QtItemList.h"
-#include "ui/QtListBox.h"
-#include "ui/QtMessageBox.h"
-#include "ui/QtPopupMenu.h"
-#include "ui/QtSubsetTree.h"
+#include "ui/framework/CommandDispatch.h"
+#include "ui/adapters/QtItemList.h"
+#include "ui/adapters/QtListBox.h"
+#include "ui/adapters/QtMessageBox.h"
+#include "ui/adapters/QtPopupMenu.h"
+#include "ui/adapters/QtSubsetTree.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "ui/CommandDispatch.h"
-#include "ui/DialogBuilder.h"
+#include "ui/framework/CommandDispatch.h"
+#include "ui/framework/DialogBuilder.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
-#include "ui/DialogTemplate.h"
-#include "ui/DialogUnits.h"
+#include "ui/framework/DialogTemplate.h"
+#include "ui/framework/DialogUnits.h"
 
 #include <QFont>
 #include <QFontMetrics>

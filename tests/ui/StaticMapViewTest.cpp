@@ -1,5 +1,5 @@
-#include "ui/MapView.h"
-#include "ui/StaticMapView.h"
+#include "ui/views/MapView.h"
+#include "ui/views/StaticMapView.h"
 
 #include <QSignalSpy>
 #include <QTest>

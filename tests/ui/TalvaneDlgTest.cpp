@@ -1,6 +1,6 @@
-#include "ui/StaticMapView.h"
-#include "ui/TalvaneDlg.h"
-#include "ui/UserProfile.h"
+#include "ui/views/StaticMapView.h"
+#include "ui/maindlg/TalvaneDlg.h"
+#include "ui/framework/UserProfile.h"
 
 #include "TempDir.h"
 #include "platform/Paths.h"

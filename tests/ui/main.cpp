@@ -1,7 +1,7 @@
 // Widget tests run headless: the offscreen platform unless another is asked for, and a profile
 // store of their own per process, so that no test touches the user's settings and test
 // programs running side by side do not see each other's saved state.
-#include "ui/UserProfile.h"
+#include "ui/framework/UserProfile.h"
 
 #include <QApplication>
 #include <QFile>

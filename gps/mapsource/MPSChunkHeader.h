@@ -1,0 +1,44 @@
+#pragma once
+// The two header records of the MapSource formats: 'D' holds the format version, which
+// decides the text encoding (UTF-8 above 108); 'A' holds a second version and three texts.
+#include "gps/mapsource/MPSChunk.h"
+
+class CMPSChunkHeader44 : public CMPSChunk {
+public:
+    static constexpr int16_t kDefaultVersion = 105;
+    static constexpr int16_t kFirstUtf8Version = 109;
+    static constexpr size_t kVersionSize = 2;
+
+    bool Parse(CMPSChunk& read);
+    // Appends the record with the version (105 for 0).
+    static void Write(ByteWriter& out, int16_t version);
+
+    int16_t version() const { return version_; }
+    bool isUtf8() const { return version_ >= kFirstUtf8Version; }
+
+private:
+    int16_t version_ = 0;
+};
+
+class CMPSChunkHeader41 : public CMPSChunk {
+public:
+    static constexpr int16_t kDefaultVersion = 504;
+    static constexpr const char* kProduct = "SQA";
+    static constexpr size_t kVersionSize = 2;
+
+    bool Parse(CMPSChunk& read);
+    // Appends the record with the version (504 for 0), the product "SQA" and this record's two
+    // texts (empty when absent).
+    void Write(ByteWriter& out, int16_t version) const;
+
+    int16_t version() const { return version_; }
+    const QByteArray& product() const { return product_; }
+    const QByteArray& firstText() const { return first_; }
+    const QByteArray& secondText() const { return second_; }
+
+private:
+    int16_t version_ = 0;
+    QByteArray product_;
+    QByteArray first_;
+    QByteArray second_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// 'L' map records of the MapSource formats and the list of them.
+#include "gps/mapsource/MPSChunk.h"
+
+#include <memory>
+#include <vector>
+
+class CMPSChunkMap : public CMPSChunk {
+public:
+    static constexpr size_t kLeadSize = 8;  // held, not interpreted
+    static constexpr size_t kTrailSize = 8; // held, zero-filled where fewer bytes remain
+
+    bool Parse(CMPSChunk& read, int version);
+
+    QByteArray topo, name, region;
+    bool isUtf8 = false;
+};
+
+class CMPSMap {
+public:
+    // Reads the 'L' records that follow by the list rule.
+    bool Read(ByteCursor& cursor, int version);
+    void RemoveAll() { items.clear(); }
+    int count() const { return int(items.size()); }
+
+    std::vector<std::unique_ptr<CMPSChunkMap>> items;
+};

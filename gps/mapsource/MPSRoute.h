@@ -1,0 +1,27 @@
+#pragma once
+// 'R' route records of the MapSource formats and the list of them. Only the name is read;
+// the rest of the record is held as it is.
+#include "gps/mapsource/MPSChunk.h"
+
+#include <memory>
+#include <vector>
+
+class CMPSChunkRoute : public CMPSChunk {
+public:
+    static constexpr size_t kHeldSize = 62; // after the name, not interpreted
+
+    bool Parse(CMPSChunk& read, int version);
+
+    QByteArray name;
+    bool isUtf8 = false;
+};
+
+class CMPSRoute {
+public:
+    // Reads the 'R' records that follow by the list rule.
+    bool Read(ByteCursor& cursor, int version);
+    void RemoveAll() { items.clear(); }
+    int count() const { return int(items.size()); }
+
+    std::vector<std::unique_ptr<CMPSChunkRoute>> items;
+};

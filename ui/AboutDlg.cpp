@@ -1,7 +1,0 @@
-#include "ui/AboutDlg.h"
-
-CAboutDlg::CAboutDlg(QWidget* parent) : CTemplateDialog(kTemplateId, parent)
-{
-    DialogBuilder builder;
-    CreateFromTemplate(builder);
-}

@@ -1,6 +1,0 @@
-#include "ui/QtClock.h"
-
-QDateTime QtClock::LocalNow() const
-{
-    return QDateTime::currentDateTime();
-}

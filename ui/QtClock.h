@@ -1,8 +1,0 @@
-#pragma once
-// The local date and time of the machine.
-#include "catalog/IClock.h"
-
-class QtClock : public IClock {
-public:
-    QDateTime LocalNow() const override;
-};

@@ -1,8 +1,0 @@
-#include "ui/QtKeyboard.h"
-
-#include <QGuiApplication>
-
-bool QtKeyboard::IsShiftDown() const
-{
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-}

@@ -1,8 +1,0 @@
-#pragma once
-// The keyboard state as the window system reports it now.
-#include "catalog/IKeyboard.h"
-
-class QtKeyboard : public IKeyboard {
-public:
-    bool IsShiftDown() const override;
-};

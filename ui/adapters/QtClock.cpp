@@ -1,0 +1,6 @@
+#include "ui/adapters/QtClock.h"
+
+QDateTime QtClock::LocalNow() const
+{
+    return QDateTime::currentDateTime();
+}

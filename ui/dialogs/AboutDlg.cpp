@@ -1,0 +1,7 @@
+#include "ui/dialogs/AboutDlg.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : CTemplateDialog(kTemplateId, parent)
+{
+    DialogBuilder builder;
+    CreateFromTemplate(builder);
+}

@@ -1,0 +1,174 @@
+#pragma once
+// The main dialog: the group list, the subset tree, the item list or the map in its place, the
+// status texts and the command buttons, laid out from its template. It owns the views and the
+// window-side services that the catalog reaches through its interfaces.
+#include "catalog/GroupTable.h"
+#include "catalog/window/IMainWindow.h"
+#include "gps/GPSFileManager.h"
+#include "ui/views/ImageView.h"
+#include "ui/views/MapView.h"
+#include "ui/adapters/QtClock.h"
+#include "ui/adapters/QtItemList.h"
+#include "ui/adapters/QtKeyboard.h"
+#include "ui/adapters/QtListBox.h"
+#include "ui/adapters/QtMessageBox.h"
+#include "ui/adapters/QtPopupMenu.h"
+#include "ui/adapters/QtStatusText.h"
+#include "ui/adapters/QtSubsetTree.h"
+#include "ui/framework/TemplateDialog.h"
+
+#include "platform/Shell.h"
+
+#include <QIcon>
+#include <QRect>
+
+#include <array>
+#include <memory>
+
+class CGroupBase;
+class CStaticMapView;
+class QAbstractButton;
+class QListWidget;
+class QTreeWidget;
+
+class CTalvaneDlg : public CTemplateDialog, public IMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 102;
+    static constexpr int kIconId = 128;
+    // String of the about entry, and the command it issues.
+    static constexpr int kAboutStringId = 101;
+    static constexpr int kIdAbout = 16;
+
+    // Control ids.
+    static constexpr int kGroupList = 1000;
+    static constexpr int kItemList = 1002;
+    static constexpr int kStatusCount = 1005;
+    static constexpr int kSummary = 1006;
+    static constexpr int kEditData = 1007;
+    static constexpr int kUpdateDatabase = 1009;
+    static constexpr int kCompareList = 1010;
+    static constexpr int kCompareWalks = 1011;
+    static constexpr int kRecordMap = 1021;
+    static constexpr int kCompareAtlas = 1022;
+    static constexpr int kMateItinerary = 1035;
+    static constexpr int kAddPlant = 1040;
+    static constexpr int kRegionStats = 1062;
+    static constexpr int kSearch = 1070;
+    static constexpr int kOtherCommands = 1071;
+    static constexpr int kSubsetTree = 1072;
+    static constexpr int kShowMap = 1073;
+    static constexpr int kZoomIn = 1074;
+    static constexpr int kZoomOut = 1075;
+    static constexpr int kMapControl = 1076;
+    static constexpr int kZoomReset = 1077;
+    static constexpr int kListCommands = 1078;
+    static constexpr int kUpdateCounts = 1079;
+
+    // The controls that follow the window's size, in the order of the stored initial rectangles.
+    static constexpr std::array<int, 18> kResizeIds = {
+        kItemList,    kMapControl,   kSubsetTree,    kSummary,        kStatusCount,
+        kUpdateDatabase, kRecordMap, kEditData,      kOtherCommands,  kCompareWalks,
+        kCompareAtlas, kCompareList, kMateItinerary, kAddPlant,       kRegionStats,
+        kSearch,      kListCommands, kUpdateCounts};
+    // Positions in kResizeIds (and the stored rectangles) of the controls with a rule of their own;
+    // every control from kFirstMovingSlot on only moves.
+    static constexpr size_t kListSlot = 0;
+    static constexpr size_t kTreeSlot = 2;
+    static constexpr size_t kSummarySlot = 3;
+    static constexpr size_t kFirstMovingSlot = 4;
+    // Widths of the first columns of the item list, kept to scale them on resize.
+    static constexpr int kStoredColumns = 10;
+    // Extra width goes one tenth to the left-hand column of controls, the rest to the list.
+    static constexpr int kLeftShareDivisor = 10;
+    static constexpr double kMaxColumnFactor = 2.0;
+
+    // The profile section of the dialog's state and its key of the selected group.
+    static constexpr char kProfileSection[] = "TalvaneDlg";
+    static constexpr char kSelGroupKey[] = "SelGroup";
+
+    explicit CTalvaneDlg(QWidget* parent = nullptr);
+    ~CTalvaneDlg() override;
+
+    // IMainWindow.
+    CGPSFile* OpenGpsFile(const QString& path) override;
+    void SelectSubsetByName(const QString& name) override;
+    void GotoStone(const QString& name) override;
+    IPointView* CurrentView() override { return currentView_; }
+
+    // The widths of columns 0 to 9 of the item list are stored (0 for missing columns); the
+    // resize rule scales from them.
+    void StoreColumnWidths();
+    const std::array<int, kStoredColumns>& ColumnWidths() const { return columnWidths_; }
+    QRect InitialClient() const { return initialClient_; }
+
+    CMapView* CurrentMapView() const { return currentView_; }
+    CStaticMapView* MapControl() const { return mapControl_; }
+    QtItemList& ItemList() { return itemList_; }
+    QtListBox& GroupList() { return groupList_; }
+    CGroupTable& GroupTable() { return groupTable_; }
+
+    // The resize rule for a new client size.
+    void OnSize(int width, int height);
+    // The check box 1073: the map control in place of the item list, or the reverse.
+    void OnBnClickedShowMap();
+    // A wheel turn at a global position; true when it was over the shown map.
+    bool OnMouseWheel(int delta, const QPoint& globalPos);
+    // A click on the map at a client point of the map control.
+    void OnStnClickedMap(const QPoint& client);
+    // Selects the first row of the item list that carries key and runs the row handling; false
+    // when no row carries it.
+    bool SelectRowOfKey(quint32 key);
+
+public slots:
+    // Selection change of the group list; also posted once at initialisation.
+    void OnLbnSelchangeGroupList();
+    // Row handling of the item list, for a user's selection or after a row is selected by program.
+    void OnLvnItemchangedItemList();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void OnInitDialog();
+    // The window services handed to the groups (search dialogs come with their own runner).
+    WindowServices Services();
+    void OnZoom(bool (CMapView::*step)());
+    // Columns 0 to 9 at their stored widths, widened with the list by up to twice.
+    void ScaleColumns(int rightShare);
+    void OnAbout();
+    bool IsMapShown() const;
+    QWidget* Item(int id) const { return GetDlgItem(id); }
+
+    CGroupTable groupTable_;
+    CGroupBase* currentGroup_ = nullptr;
+    int currentSubset_ = -1;
+    CGPSFileManager gpsFiles_;
+    QRect initialClient_;
+    std::array<QRect, kResizeIds.size()> initialRects_{};
+    std::array<int, kStoredColumns> columnWidths_{};
+    CMapView mapView_;
+    CStaticMapView* mapControl_ = nullptr;
+    bool restoreSubset_ = false;
+    CImageView imageView_;
+    CMapView* currentView_ = &mapView_;
+    QIcon icon_;
+
+    QListWidget* groupListWidget_ = nullptr;
+    QTreeWidget* itemListWidget_ = nullptr;
+    QTreeWidget* subsetTreeWidget_ = nullptr;
+    QtListBox groupList_{nullptr};
+    QtItemList itemList_{nullptr};
+    QtSubsetTree subsetTree_{nullptr};
+    QtStatusText statusCount_{nullptr};
+    QtStatusText summary_{nullptr};
+    QtMessageBox messageBox_{this};
+    QtPopupMenu popupMenu_;
+    QtKeyboard keyboard_;
+    QtClock clock_;
+    platform::DesktopShell shell_;
+};
