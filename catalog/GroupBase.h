@@ -25,6 +25,7 @@ class IMainWindow;
 class IPointView;
 class IStatusText;
 struct GPSWayPointRecordW;
+struct SubsetStatistics;
 struct PlantItemRecord;
 struct StoneItemRecord;
 struct TalvaneItemRecord;
@@ -258,6 +259,19 @@ public:
 
     // Takes ownership of a subset; false (and the subset deleted) when the group is full.
     bool AddSubset(CSubsetBase* subset);
+
+    // Subsets and their counts.
+
+    // The first subset, in creation order, of a type code that stands for key; -1 when none.
+    int FindSubset(int typeCode, const QString& key) const;
+    // Fills the list from a subset and caches its row count in Cache.txt when it changed.
+    // statistics (may be null) receives the subset's visit figures; *columnsChanged tells
+    // whether the subset's columns differ from those the list had. Returns the row count.
+    int ShowSubsetItems(int subset, IItemList* list, SubsetStatistics* statistics,
+                        bool* columnsChanged);
+    // The group of the table whose key is this group's related key, built on first use; null
+    // when none is.
+    CGroupBase* FindRelatedGroup();
 
 protected:
     // The TakeCachedItem of a class: the cached record at position becomes a new item, made

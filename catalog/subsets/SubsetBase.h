@@ -1,7 +1,8 @@
 #pragma once
-// The base of every subset: a named filter over the items of one group. Only the interface a
-// group dispatches to is declared here; the operations that take over a group's row commands
+// The base of every subset: a named filter over the items of one group, shown in the subset tree
+// with the row count of its last filling. The operations that take over a group's row commands
 // decline by default, so that the group's own operation runs.
+#include "catalog/subsets/SubsetStatistics.h"
 #include "catalog/window/ISubsetTree.h"
 
 #include <QString>
@@ -26,9 +27,15 @@ public:
     CSubsetBase& operator=(const CSubsetBase&) = delete;
 
     // Virtual operations, in slot order from slot 1.
-    virtual bool AddToListBox(IListBox* list) = 0;
-    virtual TreeNode InsertTreeItem(ISubsetTree* tree, TreeNode parent) = 0;
-    virtual int FillList(IItemList* list, int32_t* statistics, const ColumnLayout* columns) = 0;
+
+    // Adds the list text (the tree name with its cached count) as a new entry; true.
+    virtual bool AddToListBox(IListBox* list);
+    // Inserts the list text as the last child of parent; the new node, or kNoTreeNode when the
+    // subset is not shown.
+    virtual TreeNode InsertTreeItem(ISubsetTree* tree, TreeNode parent);
+    // Sets up the columns, inserts the rows of its items, fills the statistics where it keeps
+    // them and returns the row count. The caller has saved the columns and emptied the list.
+    virtual int FillList(IItemList* list, SubsetStatistics* statistics, const ColumnLayout* columns);
     virtual bool SortItemList(IItemList*, int /*column*/) { return false; }
     virtual bool ShowRowSummary(IStatusText*, IItemList*, int /*row*/) { return false; }
     virtual bool EditItemFile(IItemList*, int /*row*/) { return false; }
@@ -57,6 +64,15 @@ public:
     }
     virtual bool InsertItemRow(IItemList*, int /*row*/, int /*index*/, bool, bool) { return false; }
     virtual int MarkOnMap(IPointView*) { return 0; }
+
+    // The subset's text in the tree and the list boxes, without its count.
+    virtual QString TreeName() const { return displayName; }
+
+    // text followed by " (n)" when Cache.txt holds a count n above 0 for this subset.
+    QString FormatWithCachedCount(const QString& text) const;
+    // Rewrites a tree node as the tree name followed by " (count)" (the name alone for a count
+    // below 1), only when the text changes.
+    void UpdateTreeItemCount(ISubsetTree* tree, TreeNode node, int count) const;
 
     int TypeCode() const { return typeCode; }
     int FolderCode() const { return folderCode; }

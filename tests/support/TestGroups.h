@@ -92,7 +92,7 @@ public:
 
     bool AddToListBox(IListBox*) override { return true; }
     TreeNode InsertTreeItem(ISubsetTree*, TreeNode) override { return kNoTreeNode; }
-    int FillList(IItemList*, int32_t*, const ColumnLayout*) override { return 0; }
+    int FillList(IItemList*, SubsetStatistics*, const ColumnLayout*) override { return 0; }
     bool SortItemList(IItemList*, int column) override { return Offer(QStringLiteral("Sort %1").arg(column)); }
     bool ShowRowSummary(IStatusText*, IItemList*, int row) override { return Offer(QStringLiteral("Summary %1").arg(row)); }
     bool EditItemFile(IItemList*, int row) override { return Offer(QStringLiteral("Edit %1").arg(row)); }
