@@ -1,6 +1,7 @@
 // Loading a group: 5,000 peak item files read through the group base's readers into records,
 // against reading and decoding the same files; and 5,000 records taken from an item cache.
-#include "TestPeakGroup.h"
+#include "GeneratedPeaks.h"
+#include "catalog/talvane/GroupTalvane.h"
 #include "catalog/GroupTable.h"
 #include "catalog/records/RecordText.h"
 #include "platform/CodePage.h"
@@ -19,24 +20,7 @@
 namespace {
 
 constexpr int kFiles = 5000;
-const char16_t* const kVolumes[] = {u"一", u"三", u"五", u"八", u"十二", u"十五", u"二十", u"二十二"};
-
-// An item file as the owner's machine writes it: UTF-16LE with byte-order mark, CR LF.
-QByteArray PeakFile(int i)
-{
-    QString text = QStringLiteral("[Talvane]\r\nName=山%1\r\nName2=北峰\r\nHeight=%2\r\n").arg(i).arg(1000 + i % 2900);
-    text += QStringLiteral("Stone=三等%1\r\nStoneAlias=森林%2\r\nStoneStatus=存\r\nRegion=南投縣,花蓮縣\r\n")
-                .arg(6000 + i % 900).arg(i % 300);
-    for (int n = 1; n <= 10; ++n)
-        text += QStringLiteral("Visit%1=%2\r\n").arg(n).arg((i * 7 + n * 13) % 1900 + 1);
-    for (int n = 1; n <= 2; ++n)
-        text += QStringLiteral("BlueSky%1=(%2%3)某某山\r\n").arg(n)
-                    .arg(QString::fromUtf16(kVolumes[(i + n) % 8])).arg((i + n * 37) % 999 + 1, 3, 10, QLatin1Char('0'));
-    text += QStringLiteral("Quill1=%1%2-某某山\r\n").arg(QString::fromUtf16(kVolumes[i % 8])).arg(i % 999 + 1, 3, 10, QLatin1Char('0'));
-    text += QStringLiteral("Waypoint=P%1\r\nLongitude=%2\r\nAttitude=%3\r\n").arg(i)
-                .arg(120.5 + (i % 1000) / 1000.0, 0, 'f', 4).arg(22.5 + (i % 700) / 300.0, 0, 'f', 4);
-    return QByteArray("\xff\xfe", 2) + platform::ToUtf16Le(text);
-}
+using generated_peaks::PeakFile;
 
 // The generated data: the program folder is the data folder; "山" holds the item files, and
 // the item cache holds one record per file.
@@ -50,7 +34,7 @@ struct Catalog {
         folder = platform::JoinPath(dir.path(), QStringLiteral("山"));
         QDir().mkpath(folder);
         for (int i = 0; i < kFiles; ++i) {
-            QFile f(platform::JoinPath(folder, QStringLiteral("%1.txt").arg(i, 5, 10, QLatin1Char('0'))));
+            QFile f(platform::JoinPath(folder, generated_peaks::PeakFileName(i)));
             f.open(QIODevice::WriteOnly);
             f.write(PeakFile(i));
         }
@@ -88,15 +72,8 @@ Catalog& TheCatalog()
 void BM_ReadAndDecodeBaseline(benchmark::State& state)
 {
     Catalog& c = TheCatalog();
-    for (auto _ : state) {
-        qsizetype chars = 0;
-        for (const platform::DirEntry& e : platform::FindFiles(c.folder, QStringLiteral("*.txt"))) {
-            QByteArray bytes;
-            platform::ReadWholeFile(e.path, &bytes);
-            chars += platform::FromUtf16Le(QByteArrayView(bytes).sliced(2)).size();
-        }
-        benchmark::DoNotOptimize(chars);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(generated_peaks::ReadAndDecodeAll(c.folder));
     state.SetItemsProcessed(state.iterations() * kFiles);
 }
 
@@ -111,7 +88,7 @@ void BM_LoadItemFiles(benchmark::State& state)
     for (auto _ : state) {
         platform::ClearProfileCache();
         CGroupTable table;
-        table.SetGroupClasses({{[] { return std::make_unique<TestPeakGroup>(); }, 0}});
+        table.SetGroupClasses({{[] { return std::make_unique<CGroupTalvane>(); }, 0}});
         table.LoadSettings();
         const CGroupBase* group = table.GetGroup(0, nullptr);
         if (!group || group->ItemCount() != kFiles)
@@ -130,7 +107,7 @@ void BM_LoadItemFilesKeyByKey(benchmark::State& state)
     QFile::rename(cache, cache + QStringLiteral(".off"));
     for (auto _ : state) {
         platform::ClearProfileCache();
-        TestPeakGroup group;
+        CGroupTalvane group;
         for (const platform::DirEntry& e : platform::FindFiles(c.folder, QStringLiteral("*.txt")))
             group.LoadItemFile(e.path, e.writeTime);
         if (group.ItemCount() != kFiles)
@@ -145,7 +122,7 @@ void BM_TakeCachedItems(benchmark::State& state)
 {
     TheCatalog();
     for (auto _ : state) {
-        TestPeakGroup group;
+        CGroupTalvane group;
         for (int position = 0; group.TakeCachedItem(position); ++position) {
         }
         if (group.ItemCount() != kFiles)

@@ -55,17 +55,6 @@ int CGroupBase::FillAllItems(IItemList* list)
     return itemCount;
 }
 
-// The subset tree and the subset list boxes are built with the subsets themselves.
-bool CGroupBase::FillSubsetList(IListBox*, IListBox*) { return false; }
-bool CGroupBase::FillCategoryList(IListBox*) { return false; }
-bool CGroupBase::FillSubsetTree(ISubsetTree*) { return false; }
-int CGroupBase::SubsetIndexFromListPos(IListBox*, int position) { return position; }
-int CGroupBase::ListPosFromSubsetIndex(IListBox*, int subset) { return subset; }
-int CGroupBase::FindListPosByData(IListBox*, quint32) { return 0; }
-TreeNode CGroupBase::FindTreeItemByText(ISubsetTree*, const QString&) { return kNoTreeNode; }
-TreeNode CGroupBase::FindTreeItemBySubset(ISubsetTree*, int) { return kNoTreeNode; }
-bool CGroupBase::FillSiblingSubsetList(IListBox*, CSubsetBase*) { return false; }
-
 bool CGroupBase::SortItemList(IItemList*, int) { return false; }
 bool CGroupBase::ShowItemSummary(IStatusText*, int) { return false; }
 bool CGroupBase::ShowRowSummary(IStatusText*, IItemList*, int) { return false; }

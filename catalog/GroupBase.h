@@ -3,6 +3,8 @@
 // file), its subsets, its waypoint set and its item cache. Dialogs drive a group only through
 // the virtual operations below, declared in their fixed slot order; the base answers false, 0
 // or empty where a class has nothing to add.
+#include "catalog/records/CodeList.h"
+#include "catalog/subsets/SubsetTreeContext.h"
 #include "catalog/window/ISubsetTree.h"
 #include "gps/GPSWayPointSet.h"
 #include "platform/FileTime.h"
@@ -56,10 +58,6 @@ enum GroupFeature : int {
     kFeatureAddPlant = 8,
     kFeatureImageView = 9,       // photo view instead of the map
 };
-
-// Code lists (visits, atlas references, companion visits) hold at most this many codes and end
-// at the first 0 when shorter.
-inline constexpr int kMaxCodes = 30;
 
 class CGroupBase {
 public:
@@ -270,8 +268,11 @@ public:
     int ShowSubsetItems(int subset, IItemList* list, SubsetStatistics* statistics,
                         bool* columnsChanged);
     // The group of the table whose key is this group's related key, built on first use; null
-    // when none is.
+    // when none is or the related key is empty.
     CGroupBase* FindRelatedGroup();
+    // The parent nodes subsets remember while this group fills the subset tree; reset by
+    // FillSubsetTree before the first subset inserts its node.
+    SubsetTreeContext& TreeContext() { return treeContext; }
 
 protected:
     // The TakeCachedItem of a class: the cached record at position becomes a new item, made
@@ -352,6 +353,7 @@ private:
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;
     QStringList longPathFiles;
+    SubsetTreeContext treeContext;
 };
 
 // Deletes every row of a list, then its columns.

@@ -41,17 +41,6 @@ const NumberedKeys& QuillKeys()
     return keys;
 }
 
-// Moves list[pos] towards first past every smaller value before it (one insertion step).
-void MoveForward(int32_t* list, int first, int pos)
-{
-    const int32_t value = list[pos];
-    while (pos > first && list[pos - 1] < value) {
-        list[pos] = list[pos - 1];
-        --pos;
-    }
-    list[pos] = value;
-}
-
 } // namespace
 
 bool CGroupBase::LoadItemFileParsedOnce(const QString& path, const platform::FileTime& writeTime)
@@ -84,7 +73,7 @@ static void ReadAtlasRun(const CGroupBase& group, const QString& path, const Num
         list[*pos] = code;
         if (code == 0)
             return;
-        MoveForward(list, first, *pos);
+        MoveCodeForward(list, first, *pos);
         ++*pos;
     }
 }
@@ -161,7 +150,7 @@ bool CGroupBase::ReadVisits(const QString& path, int32_t (&list)[kMaxCodes]) con
         list[pos] = ReadItemInt(path, VisitKeys()[std::size_t(pos)]);
         if (list[pos] == 0)
             break;
-        MoveForward(list, 0, pos);
+        MoveCodeForward(list, 0, pos);
     }
     return true;
 }

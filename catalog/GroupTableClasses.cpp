@@ -4,8 +4,17 @@
 // trails 2). Each group class adds its entry here.
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
+#include "catalog/talvane/GroupTalvane.h"
+
+namespace {
+
+constexpr int kPeakFallbackPosition = 0;
+
+} // namespace
 
 QList<GroupClassEntry> ProgramGroupClasses()
 {
-    return {};
+    return {
+        {[] { return std::make_unique<CGroupTalvane>(); }, kPeakFallbackPosition},
+    };
 }

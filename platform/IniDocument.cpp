@@ -245,16 +245,15 @@ void IniDocument::index()
             indexKey(i, content);
             continue;
         }
+        // "[name]": the name ends at the last ']', anything after it is ignored. A line with
+        // '[' but no ']' is neither header nor key: the section before it goes on.
+        const qsizetype close = content.lastIndexOf(u']');
+        if (close < 0)
+            continue;
         Section& previous = sections_.back();
         previous.endLine = i;
         previous.endEntry = int(entries_.size());
-        // "[name]": anything after the first ']' is ignored; a missing ']' ends the name at
-        // the line end.
-        QStringView name = content.sliced(1);
-        const qsizetype close = name.indexOf(u']');
-        if (close >= 0)
-            name.truncate(close);
-        name = TrimBlanks(name);
+        const QStringView name = TrimBlanks(content.sliced(1, close - 1));
         Section section;
         section.header = i;
         section.name = name.data() - text_.constData();
@@ -294,10 +293,8 @@ const IniDocument::Section* IniDocument::findSection(QStringView name) const
 {
     name = TrimBlanks(name);
     const std::size_t hash = FoldedHash(name);
+    // The file begins in section "", so a later "[]" header is a repeat and never found.
     for (const Section& section : sections_) {
-        // The lines before the first header count as section "" only when they hold a key.
-        if (section.header < 0 && section.firstEntry == section.endEntry)
-            continue;
         if (section.hash == hash && EqualFolded(textOf(section.name, section.nameLen), name))
             return &section;
     }

@@ -3,7 +3,9 @@
 //
 // Reading follows the Windows profile-string functions: sections and keys match without case
 // after trimming spaces and tabs; only the first section of a name counts and the first key
-// of a name in it wins; lines before the first header form the section ""; there is no
+// of a name in it wins. A header is "[name]", the name ending at the last ']' of the line; a
+// line with '[' but no ']' is neither header nor key. The file begins in the section "" (the
+// lines before the first header), so a later "[]" repeats it and is not read. There is no
 // comment syntax; a key line is split at its first '=' and its value is trimmed, then loses
 // one pair of matching outer quotes. Lines end at CR LF, LF or CR.
 //

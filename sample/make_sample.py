@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the sample catalog: the two settings files and the data folder with a peak folder,
-a survey-stone folder and an old-trail folder, as the owner's Windows machine writes them
+a survey-stone folder, an old-trail folder and the hiking companions' folder 山友, as the owner's Windows machine writes them
 (UTF-16LE with byte-order mark and CR LF; a few older files in CP950 without byte-order mark).
 
 Run from anywhere:  python3 sample/make_sample.py
@@ -33,61 +33,140 @@ def write(path, text, encoding="utf-16"):
         f.write(data)
 
 
-# Peaks: file name, keys of [Talvane]; "cp950" marks a file an older editor saved in Big5.
+# Hiking companions: file name in the data folder's 山友 folder and the keys of its [Hiking]
+# section. Their order is [HikingMate] Mate1, Mate2, ... of 峰嵐錄.txt.
+MATES = [
+    ("阿凱", [("Title", "阿凱的登山紀錄"), ("ShortTitle", "阿凱"), ("KeyTitle", "阿凱"),
+             ("KeyLink", "阿凱Link")]),
+    ("山羊", [("Title", "山羊&小鹿"), ("ShortTitle", "山羊"), ("KeyTitle", "山羊"), ("KeyLink", "山羊Link")]),
+    # Title only: the peak files record this companion under "Wendy1", "Wendy2", ...
+    ("Wendy", [("Title", "Wendy")]),
+]
+
+
+def peak(name, name2, height, stone, region, lat, lon, waypoint, visits=(), bluesky=(), quill=(),
+         mates=(), extra=()):
+    """The [Talvane] keys of one peak: walk visits, atlas references in the two code forms and
+    companions' visits as (companion key, [dates]) with dates in the forms companions write."""
+    keys = [("Name", name)]
+    if name2:
+        keys.append(("Name2", name2))
+    keys += [("Height", str(height))]
+    if stone:
+        keys.append(("Stone", stone))
+    keys += list(extra)
+    keys.append(("Region", region))
+    keys += [("Visit%d" % (i + 1), str(v)) for i, v in enumerate(visits)]
+    keys += [("BlueSky%d" % (i + 1), v) for i, v in enumerate(bluesky)]
+    keys += [("Quill%d" % (i + 1), v) for i, v in enumerate(quill)]
+    for key, dates in mates:
+        keys += [("%s%d" % (key, i + 1), d) for i, d in enumerate(dates)]
+    keys += [("Waypoint", waypoint), ("Longitude", "%.4f" % lon), ("Attitude", "%.4f" % lat)]
+    return keys
+
+
+# Peaks: file name, keys of [Talvane], and "cp950" for a file an older editor saved in Big5.
+# Heights in metres, WGS84 degrees, regions as the settings' region list names them.
 PEAKS = [
-    ("玉山主峰", [("Name", "玉山"), ("Name2", "主峰"), ("Height", "3952"), ("Stone", "一等三角點"),
-                 ("StoneStatus", "存"), ("Region", "南投縣,嘉義縣"), ("Visit1", "12"), ("Visit2", "87"),
-                 ("Visit3", "153"), ("BlueSky1", "(十五045)玉山群峰"), ("Quill1", "十二031-玉山"),
-                 ("Waypoint", "YUSHAN"), ("Longitude", "120.9595"), ("Attitude", "23.4700")]),
-    ("雪山主峰", [("Name", "雪山"), ("Name2", "主峰"), ("Height", "3886"), ("Stone", "一等三角點"),
-                 ("Stone2", "三等6055"), ("Region", "台中市"), ("Visit1", "45"), ("Visit2", "160"),
-                 ("BlueSky1", "(六012)雪山東峰"), ("BlueSky2", "(六014)雪山主峰"),
-                 ("Waypoint", "SYUESHAN"), ("Longitude", "121.2313"), ("Attitude", "24.3830")]),
-    ("合歡山主峰", [("Name", "合歡山"), ("Name2", "主峰"), ("Height", "3417"), ("Stone", "三等6016"),
-                   ("Region", "南投縣,花蓮縣"), ("Visit1", "5"), ("Visit2", "33"), ("Visit3", "34"),
-                   ("Visit4", "120"), ("BlueSky1", "(八021)合歡群峰"), ("Waypoint", "HEHUAN"),
-                   ("Longitude", "121.2713"), ("Attitude", "24.1425")]),
-    ("南湖大山", [("Name", "南湖大山"), ("Height", "3742"), ("Stone", "一等三角點"), ("StoneAlias", "一等1"),
-                 ("Region", "台中市,宜蘭縣"), ("Visit1", "66"), ("BlueSky1", "(五033)南湖大山"),
-                 ("Quill1", "七008-南湖大山"), ("Waypoint", "NANHU"), ("Longitude", "121.4395"),
-                 ("Attitude", "24.3614")]),
-    ("秀姑巒山", [("Name", "秀姑巒山"), ("Height", "3825"), ("Stone", "一等三角點"), ("Region", "花蓮縣,南投縣"),
-                 ("Visit1", "98"), ("BlueSky1", "(十四027)秀姑巒山"), ("Waypoint", "SIOUGULUAN"),
-                 ("Longitude", "121.0563"), ("Attitude", "23.4966")]),
-    ("大霸尖山", [("Name", "大霸尖山"), ("Height", "3492"), ("Stone", "無"), ("Region", "新竹縣,苗栗縣"),
-                 ("Visit1", "21"), ("BlueSky1", "(四005)大霸尖山"), ("Quill1", "三019-大霸尖山"),
-                 ("Quill2", "三020-小霸尖山"), ("Waypoint", "DABAJIAN"), ("Longitude", "121.2587"),
-                 ("Attitude", "24.4606")]),
-    ("奇萊主山北峰", [("Name", "奇萊主山"), ("Name2", "北峰"), ("Height", "3607"), ("Stone", "三等6079"),
-                     ("StoneStatus", "失"), ("Region", "花蓮縣,南投縣"), ("Visit1", "140"),
-                     ("BlueSky1", "(九017)奇萊北峰"), ("Waypoint", "CILAINORTH"),
-                     ("Longitude", "121.3274"), ("Attitude", "24.1290")]),
-    ("北大武山", [("Name", "北大武山"), ("Height", "3092"), ("Stone", "一等三角點"), ("Region", "屏東縣"),
-                 ("BlueSky1", "(二十二040)北大武山"), ("Waypoint", "BEIDAWU"), ("Longitude", "120.7607"),
-                 ("Attitude", "22.6270")]),
-    ("向陽山", [("Name", "向陽山"), ("Height", "3602"), ("Stone", "三等6128"), ("Region", "台東縣,高雄市"),
-               ("Visit1", "77"), ("Visit2", "78"), ("Waypoint", "SIANGYANG"), ("Longitude", "121.0030"),
-               ("Attitude", "23.2889")]),
-    ("桃山", [("Name", "桃山"), ("Height", "3325"), ("Stone", "三等6052"), ("Region", "台中市"),
-             ("Visit1", "160"), ("Waypoint", "TAOSHAN"), ("Longitude", "121.3036"), ("Attitude", "24.4327")]),
-    ("七星山", [("Name", "七星山"), ("Name2", "主峰"), ("Height", "1120"), ("Stone", "二等1130"),
-               ("Region", "台北市"), ("Visit1", "2"), ("Visit2", "9"), ("Visit3", "31"), ("Visit4", "101"),
-               ("Visit5", "177"), ("Waypoint", "CISING"), ("Longitude", "121.5480"),
-               ("Attitude", "25.1710")], "cp950"),
-    ("觀音山", [("Name", "觀音山"), ("Name2", "硬漢嶺"), ("Height", "616"), ("Stone", "二等1061"),
-               ("Region", "新北市"), ("Visit1", "1"), ("Waypoint", "GUANYIN"), ("Longitude", "121.4247"),
-               ("Attitude", "25.1353")], "cp950"),
+    ("玉山主峰", peak("玉山", "主峰", 3952, "一等三角點", "南投縣,嘉義縣,高雄市", 23.4700, 120.9572, "YUSHAN",
+                     visits=[12, 87, 153], bluesky=["(十五045)玉山群峰"], quill=["十二031-玉山"],
+                     mates=[("阿凱", ["2008/11/22", "2016/4/9"]), ("Wendy", ["2016.4.9"])],
+                     extra=[("StoneStatus", "存")])),
+    ("玉山北峰", peak("玉山北峰", "", 3858, "三等三角點", "南投縣,嘉義縣", 23.4875, 120.9597, "YUSHANN",
+                     visits=[87], bluesky=["(十五044)玉山北峰"], mates=[("阿凱", ["2008/11/22"])])),
+    ("玉山東峰", peak("玉山東峰", "", 3869, "", "南投縣", 23.4703, 120.9650, "YUSHANE",
+                     visits=[153], bluesky=["(十五046)玉山東峰"], mates=[("Wendy", ["2016.4.9"])])),
+    ("玉山南峰", peak("玉山南峰", "", 3844, "", "南投縣,高雄市", 23.4453, 120.9564, "YUSHANS",
+                     bluesky=["(十五048)玉山南峰"], quill=["十二033-玉山南峰"])),
+    ("雪山主峰", peak("雪山", "主峰", 3886, "一等三角點", "台中市", 24.3833, 121.2317, "SYUESHAN",
+                     visits=[45, 160], bluesky=["(六012)雪山東峰", "(六014)雪山主峰"],
+                     mates=[("山羊", ["100/7/2"])], extra=[("Stone2", "三等6055")])),
+    ("雪山北峰", peak("雪山北峰", "", 3703, "三等三角點", "台中市,苗栗縣", 24.4206, 121.2261, "SYUESHANN",
+                     visits=[161], bluesky=["(六009)雪山北峰"], quill=["五021-聖稜線"])),
+    ("桃山", peak("桃山", "", 3325, "三等6052", "台中市", 24.4327, 121.3036, "TAOSHAN",
+                 visits=[160], bluesky=["(六003)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
+    ("品田山", peak("品田山", "", 3524, "三等三角點", "台中市,新竹縣", 24.4336, 121.2739, "PINTIAN",
+                   visits=[160], bluesky=["(六004)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
+    ("池有山", peak("池有山", "", 3303, "三等三角點", "台中市", 24.4272, 121.2847, "CHIYOU",
+                   visits=[160], bluesky=["(六005)武陵四秀"])),
+    ("志佳陽大山", peak("志佳陽大山", "", 3289, "三等三角點", "台中市", 24.3664, 121.2603, "JHIJIAYANG",
+                     visits=[174], bluesky=["(六016)志佳陽大山"])),
+    ("大霸尖山", peak("大霸尖山", "", 3492, "無", "新竹縣,苗栗縣", 24.4603, 121.2583, "DABAJIAN",
+                     visits=[21], bluesky=["(四005)大霸尖山"], quill=["三019-大霸尖山", "三020-小霸尖山"],
+                     mates=[("阿凱", ["2005/8/13"])])),
+    ("南湖大山", peak("南湖大山", "", 3742, "一等三角點", "台中市,宜蘭縣", 24.3614, 121.4389, "NANHU",
+                     visits=[66], bluesky=["(五033)南湖大山"], quill=["七008-南湖大山"],
+                     mates=[("阿凱", ["2007/10/12"]), ("山羊", ["96/10/12"])],
+                     extra=[("StoneAlias", "一等1")])),
+    ("南湖北山", peak("南湖北山", "", 3536, "三等三角點", "台中市,宜蘭縣", 24.3814, 121.4425, "NANHUN",
+                     visits=[66], bluesky=["(五031)南湖北山"], mates=[("山羊", ["96/10/11"])])),
+    ("中央尖山", peak("中央尖山", "", 3705, "三等三角點", "台中市,花蓮縣", 24.3125, 121.4183, "JHONGYANGJIAN",
+                     bluesky=["(五038)中央尖山"], quill=["七012-中央尖山"])),
+    ("合歡山主峰", peak("合歡山", "主峰", 3417, "三等6016", "南投縣,花蓮縣", 24.1419, 121.2714, "HEHUAN",
+                       visits=[5, 33, 34, 120], bluesky=["(八021)合歡群峰"],
+                       mates=[("阿凱", ["2003/1/25", "2012/2/4"]), ("山羊", ["101/2/4"]),
+                              ("Wendy", ["2019.1.12"])])),
+    ("合歡山東峰", peak("合歡山東峰", "", 3421, "三等三角點", "南投縣,花蓮縣", 24.1375, 121.2806, "HEHUANE",
+                       visits=[33, 120], bluesky=["(八022)合歡東峰"], mates=[("Wendy", ["2019.1.12"])])),
+    ("合歡山北峰", peak("合歡山北峰", "", 3422, "三等三角點", "南投縣,花蓮縣", 24.1817, 121.2456, "HEHUANN",
+                       visits=[34], bluesky=["(八018)合歡北峰"])),
+    ("合歡山西峰", peak("合歡山西峰", "", 3145, "三等三角點", "南投縣", 24.1828, 121.2364, "HEHUANW",
+                       visits=[121], bluesky=["(八017)合歡西峰"])),
+    ("石門山", peak("石門山", "", 3237, "三等三角點", "南投縣,花蓮縣", 24.1461, 121.2875, "SHIMEN",
+                   visits=[5], bluesky=["(八023)合歡群峰"], mates=[("阿凱", ["2003/1/25"])])),
+    ("畢祿山", peak("畢祿山", "", 3371, "三等三角點", "台中市,花蓮縣", 24.2000, 121.3361, "BILU",
+                   bluesky=["(八011)畢祿山"])),
+    ("白姑大山", peak("白姑大山", "", 3341, "一等三角點", "台中市,南投縣", 24.1572, 121.1500, "BAIGU",
+                     visits=[142], bluesky=["(八030)白姑大山"])),
+    ("奇萊主山北峰", peak("奇萊北峰", "奇萊主山北峰", 3607, "一等三角點", "花蓮縣,南投縣", 24.1294, 121.3272,
+                         "CILAINORTH", visits=[140], bluesky=["(九017)奇萊北峰"],
+                         mates=[("阿凱", ["2010/9/25"])])),
+    ("奇萊主山", peak("奇萊主山", "", 3560, "三等三角點", "花蓮縣,南投縣", 24.0986, 121.3231, "CILAI",
+                     visits=[141], bluesky=["(九019)奇萊主山"])),
+    ("能高山", peak("能高山", "", 3262, "三等三角點", "南投縣,花蓮縣", 24.0331, 121.2944, "NENGGAO",
+                   visits=[55], bluesky=["(十一005)能高山"], mates=[("山羊", ["99.10.17"])])),
+    ("西巒大山", peak("西巒大山", "", 3081, "一等三角點", "南投縣", 23.7125, 120.9208, "SILUAN",
+                     visits=[110], bluesky=["(十三008)西巒大山"])),
+    ("郡大山", peak("郡大山", "", 3265, "三等三角點", "南投縣", 23.6314, 120.9600, "JYUNDA",
+                   bluesky=["(十三015)郡大山"])),
+    ("秀姑巒山", peak("秀姑巒山", "", 3825, "一等三角點", "花蓮縣,南投縣", 23.4975, 121.0572, "SIOUGULUAN",
+                     visits=[98], bluesky=["(十四027)秀姑巒山"], mates=[("Wendy", ["2017.10.7"])])),
+    ("向陽山", peak("向陽山", "", 3602, "三等6128", "台東縣,高雄市", 23.2889, 121.0030, "SIANGYANG",
+                   visits=[77, 78], bluesky=["(十八012)向陽山"], mates=[("阿凱", ["2013/3/30"])])),
+    ("三叉山", peak("三叉山", "", 3496, "三等三角點", "台東縣,高雄市", 23.2931, 121.0453, "SANCHA",
+                   visits=[78], bluesky=["(十八013)嘉明湖"], quill=["十六022-嘉明湖"],
+                   mates=[("阿凱", ["2013/3/31"]), ("Wendy", ["2021.11.6"])])),
+    ("關山", peak("關山", "", 3668, "一等三角點", "高雄市,台東縣", 23.2361, 120.9086, "GUANSHAN",
+                 bluesky=["(十八020)關山"])),
+    ("卑南主山", peak("卑南主山", "", 3295, "一等三角點", "台東縣,高雄市", 22.9869, 120.9461, "BEINAN",
+                     quill=["十七040-卑南主山"])),
+    ("北大武山", peak("北大武山", "", 3092, "一等三角點", "屏東縣,台東縣", 22.6267, 120.7606, "BEIDAWU",
+                     bluesky=["(二十二040)北大武山"])),
+    ("七星山", peak("七星山", "主峰", 1120, "一等三角點", "台北市", 25.1717, 121.5546, "CISING",
+                   visits=[2, 9, 31, 101, 177],
+                   mates=[("阿凱", ["2001/2/10", "2011/12/31"]), ("山羊", ["99/3/14"]),
+                          ("Wendy", ["2018.2.17", "2020.12.5"])]), "cp950"),
+    ("觀音山", peak("觀音山", "硬漢嶺", 616, "二等1069", "新北市", 25.1353, 121.4247, "GUANYIN",
+                   visits=[1], mates=[("阿凱", ["2000/10/1"])]), "cp950"),
+    ("基隆山", peak("基隆山", "", 588, "三等1109", "新北市", 25.1217, 121.8600, "KEELUNG",
+                   visits=[15], mates=[("Wendy", ["2015.6.20"])]), "cp950"),
+    ("五分山", peak("五分山", "", 757, "二等1065", "新北市", 25.0706, 121.7817, "WUFEN",
+                   visits=[16])),
+    ("劍潭山", peak("劍潭山", "", 153, "二等1064", "台北市", 25.0844, 121.5344, "JIANTAN",
+                   visits=[3, 24])),
+    ("南港山", peak("南港山", "", 375, "三等695", "台北市", 25.0261, 121.5867, "NANGANG",
+                   visits=[4], mates=[("山羊", ["98/1/1"])]), "cp950"),
 ]
 
 # Survey stones: keys of [Stone] (Stone is the required key).
 STONES = [
     ("三等6016", [("Name", "合歡山"), ("Height", "3417"), ("Stone", "三等6016"), ("StoneStatus", "存"),
-                  ("Region", "南投縣"), ("Visit1", "33"), ("Waypoint", "S6016"), ("Longitude", "121.2713"),
-                  ("Attitude", "24.1425")]),
+                  ("Region", "南投縣"), ("Visit1", "33"), ("Waypoint", "S6016"), ("Longitude", "121.2714"),
+                  ("Attitude", "24.1419")]),
     ("三等6055", [("Name", "雪山"), ("Height", "3886"), ("Stone", "三等6055"), ("Region", "台中市"),
-                  ("Visit1", "45"), ("Waypoint", "S6055"), ("Longitude", "121.2313"), ("Attitude", "24.3830")]),
-    ("二等1130", [("Name", "七星山"), ("Height", "1120"), ("Stone", "二等1130"), ("Region", "台北市"),
-                  ("Visit1", "9"), ("Waypoint", "S1130"), ("Longitude", "121.5480"), ("Attitude", "25.1710")]),
+                  ("Visit1", "45"), ("Waypoint", "S6055"), ("Longitude", "121.2317"), ("Attitude", "24.3833")]),
+    ("二等1069", [("Name", "觀音山"), ("Height", "616"), ("Stone", "二等1069"), ("Region", "新北市"),
+                  ("Visit1", "1"), ("Waypoint", "S1069"), ("Longitude", "121.4247"), ("Attitude", "25.1353")]),
     ("森林1072", [("Name", "加里山"), ("Height", "2220"), ("Stone", "森林1072"), ("Region", "苗栗縣"),
                   ("Waypoint", "F1072"), ("Longitude", "121.0580"), ("Attitude", "24.5150")]),
     ("圖根點平頂", [("Height", "1600"), ("Stone", "圖根點"), ("StoneAlias", "土地調查局"), ("Region", "新竹縣"),
@@ -106,6 +185,10 @@ OLD_TRAILS = [
                  ("Track", "錐麓")]),
 ]
 
+# The regions of the settings' region list; the first three are greater Taipei.
+REGIONS = ["台北市", "新北市", "基隆市", "宜蘭縣", "新竹縣", "苗栗縣", "台中市", "南投縣", "嘉義縣", "高雄市",
+           "屏東縣", "台東縣", "花蓮縣"]
+
 GROUPS = [("山", "Talvane", PEAKS), ("基石", "Stone", STONES), ("古道", "OldTrail", OLD_TRAILS)]
 
 
@@ -116,8 +199,12 @@ def main():
         ("DataGroup", [("BaseFolder", "data"), ("Group1", "山"), ("Group2", "基石"), ("Group3", "古道")]),
         ("StoneLevel", [("Level1", "一等三角點,一等"), ("Level2", "二等三角點,二等"),
                         ("Level3", "三等三角點,三等"), ("Level4", "森林三角點,森林"), ("Level5", "圖根點,圖根")]),
+        ("Region", [("RegionList", ",".join(REGIONS))]),
+        ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
     ]))
     write(os.path.join(HERE, "Local.txt"), ini([("GPS", [])]))
+    for name, keys in MATES:
+        write(os.path.join(DATA, "山友", name + ".txt"), ini([("Hiking", keys)]))
     counts = []
     for folder, section, items in GROUPS:
         for entry in items:

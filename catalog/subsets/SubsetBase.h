@@ -18,6 +18,35 @@ struct ColumnLayout;
 
 class CSubsetBase {
 public:
+    // Folder codes: the folder node of the subset tree under which a subset's node goes.
+    static constexpr int kFolderBasic = 0;   // "基本"
+    static constexpr int kFolderRegion = 1;  // "地區"
+    static constexpr int kFolderVisit = 2;   // "造訪"
+    static constexpr int kFolderWater = 3;   // "水源"
+
+    // Type codes: the kind of subset, by which groups and dialogs look subsets up (16 is unused).
+    enum Type : int {
+        kTypeTitle = 0,
+        kTypeStone = 1,
+        kTypeSerial = 2,
+        kTypeVisit = 3,
+        kTypeSameName = 4,
+        kTypeReVisit = 5,
+        kTypeRegion = 6,
+        kTypeNoRegion = 7,
+        kTypeRegionSet = 8,
+        kTypeDoubleStone = 9,
+        kTypeHeight = 10,
+        kTypePostfix = 11,
+        kTypeTalvanes = 12,
+        kTypePlantClass = 13,
+        kTypePlantNotClass = 14,
+        kTypeNoWaypoint = 15,
+        kTypeNoTrack = 17,
+        kTypeNoStoneLevel = 18,
+        kTypeNoHiking = 19,
+    };
+
     CSubsetBase(int typeCode, int folderCode, const QString& displayName, const QString& section)
         : typeCode(typeCode), folderCode(folderCode), displayName(displayName), section(section)
     {

@@ -4,7 +4,7 @@
 
 #include "TempDir.h"
 #include "TestGroups.h"
-#include "TestPeakGroup.h"
+#include "catalog/talvane/GroupTalvane.h"
 #include "catalog/text/AtlasRef.h"
 #include "catalog/records/RecordText.h"
 #include "platform/IniCache.h"
@@ -53,7 +53,7 @@ protected:
     }
 
     TempDir dir;
-    TestPeakGroup group;
+    CGroupTalvane group;
     int files = 0;
 };
 

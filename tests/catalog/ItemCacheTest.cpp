@@ -2,9 +2,10 @@
 // then 32 bytes per record) and read as untrusted input.
 #include "catalog/GroupBase.h"
 
+#include "ItemCacheBytes.h"
 #include "TempDir.h"
 #include "TestGroups.h"
-#include "TestPeakGroup.h"
+#include "catalog/talvane/GroupTalvane.h"
 #include "catalog/GroupTable.h"
 #include "catalog/records/PlantItemRecord.h"
 #include "catalog/records/RecordText.h"
@@ -21,18 +22,6 @@
 namespace {
 
 constexpr int kTail = 32;
-
-// Cache bytes in the layout the program reads: the records back to back at their own size,
-// then a tail of 32 bytes per record (filled with a marker that must never be read as a record).
-template <class Record>
-QByteArray CacheBytes(const QList<Record>& records)
-{
-    QByteArray bytes;
-    for (const Record& r : records)
-        bytes.append(reinterpret_cast<const char*>(&r), sizeof r);
-    bytes.append(QByteArray(records.size() * kTail, '\xCC'));
-    return bytes;
-}
 
 template <class Record>
 Record Named(const QString& name, const QString& path = QString())
@@ -115,7 +104,7 @@ TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
     // One element more than a group can hold, as a sparse file.
     ASSERT_TRUE(file.resize(qint64(CGroupBase::kMaxItems + 1) * (TalvaneItemRecord::kSize + kTail)));
     file.close();
-    TestPeakGroup group;
+    CGroupTalvane group;
     EXPECT_FALSE(group.LoadItemCache(TalvaneItemRecord::kSize));
     EXPECT_EQ(group.CacheCount(), 0);
     EXPECT_FALSE(group.TakeCachedItem(0));
@@ -124,14 +113,14 @@ TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
 TEST_F(ItemCacheTest, ARecordSizeWithoutRoomForThePathIsNoCache)
 {
     WriteCache("Talvane", QByteArray(2 * (16 + kTail), 'p'));
-    TestPeakGroup group;
+    CGroupTalvane group;
     EXPECT_FALSE(group.LoadItemCache(16));
     EXPECT_EQ(group.CacheCount(), 0);
 }
 
 TEST_F(ItemCacheTest, AMissingCacheIsTriedOnce)
 {
-    TestPeakGroup group;
+    CGroupTalvane group;
     EXPECT_FALSE(group.TakeCachedItem(0));
     EXPECT_TRUE(group.CacheTried());
     WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({Named<TalvaneItemRecord>("玉山")}));
@@ -152,7 +141,7 @@ TEST_F(ItemCacheTest, ADamagedRecordCannotLeakPastItsFields)
         damaged.AtlasRefs[i] = 14955 - i;  // a full list stays full
     WriteCache("Talvane", CacheBytes<TalvaneItemRecord>({damaged}));
 
-    TestPeakGroup group;
+    CGroupTalvane group;
     ASSERT_TRUE(group.TakeCachedItem(0));
     const TalvaneItemRecord* r = group.Record(0);
     EXPECT_EQ(FieldText(r->Name), QString(15, u'名'));
@@ -219,7 +208,7 @@ protected:
     }
     QString Loaded(const platform::FileTime& fileTime)
     {
-        TestPeakGroup group;
+        CGroupTalvane group;
         EXPECT_TRUE(group.LoadItemFile(file, fileTime));
         return FieldText(group.Record(0)->Name);
     }
@@ -236,7 +225,7 @@ TEST_F(CacheWhileLoadingTest, OnlyAFileOlderThanTheCacheIsTakenFromIt)
 
 TEST_F(CacheWhileLoadingTest, ACachedRecordIsTakenOnce)
 {
-    TestPeakGroup group;
+    CGroupTalvane group;
     ASSERT_TRUE(group.LoadItemFile(file, At(1)));
     ASSERT_TRUE(group.LoadItemFile(file, At(1)));
     ASSERT_TRUE(group.LoadItemFile(other, At(1)));

@@ -5,10 +5,11 @@
 #include "FakeListBox.h"
 #include "TempDir.h"
 #include "TestGroups.h"
-#include "TestPeakGroup.h"
+#include "catalog/talvane/GroupTalvane.h"
 #include "catalog/records/RecordText.h"
 #include "catalog/records/StoneItemRecord.h"
 #include "catalog/records/TrailItemRecord.h"
+#include "catalog/text/TextParsers.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -24,7 +25,7 @@ protected:
         platform::ClearProfileCache();
         platform::SetProgramFolder(dir.copyTree(QStringLiteral(TALVANE_SAMPLE_DIR), QStringLiteral("bin")));
         table.SetGroupClasses({
-            {[] { return std::make_unique<TestPeakGroup>(); }, 0},
+            {[] { return std::make_unique<CGroupTalvane>(); }, 0},
             {[] { return std::make_unique<TestGroup<StoneItemRecord>>("Stone", "基石", "Stone"); }, 1},
             {[] { return std::make_unique<TestGroup<TrailItemRecord>>("OldTrail", "古道"); }, 2},
         });
@@ -41,7 +42,7 @@ TEST_F(SampleCatalogTest, GroupListCountsAgreeWithTheFolders)
     EXPECT_EQ(DataFolder(), platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data")));
     FakeListBox list;
     ASSERT_TRUE(table.FillGroupList(&list, 0));
-    EXPECT_EQ(list.texts, QStringList({"山 (12)", "基石 (5)", "古道 (4)"}));
+    EXPECT_EQ(list.texts, QStringList({"山 (38)", "基石 (5)", "古道 (4)"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(platform::FindFiles(table.GroupFolder(i), QStringLiteral("*.txt")).size(),
                   table.CachedItemCount(i))
@@ -58,26 +59,83 @@ TEST_F(SampleCatalogTest, EveryItemFileLoadsIntoTheGroupOfItsFolder)
         EXPECT_EQ(g->Key(), keys[i]);
         EXPECT_EQ(g->ItemCount(), table.CachedItemCount(i)) << keys[i].toStdString();
     }
-    // The Big5 peak file reads like the UTF-16 ones.
-    auto* peaks = static_cast<TestPeakGroup*>(table.GetGroup(0, nullptr));
+    // The Big5 peak files read like the UTF-16 ones.
+    auto* peaks = static_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
     QStringList names;
-    for (int i = 0; i < peaks->ItemCount(); ++i)
-        names << FieldText(peaks->Record(i)->Name);
+    int visited = 0;
+    for (int i = 0; i < peaks->ItemCount(); ++i) {
+        const TalvaneItemRecord* r = peaks->Record(i);
+        names << FieldText(r->Name);
+        visited += r->Visits[0] != 0;
+        // Every peak lies in Taiwan.
+        EXPECT_GT(r->Height, 0) << names.back().toStdString();
+        EXPECT_TRUE(r->Attitude > 21.8 && r->Attitude < 25.4) << names.back().toStdString();
+        EXPECT_TRUE(r->Longitude > 120.0 && r->Longitude < 122.1) << names.back().toStdString();
+    }
+    EXPECT_EQ(visited, 31);
     ASSERT_TRUE(names.contains("七星山"));
     const TalvaneItemRecord* cising = peaks->Record(int(names.indexOf("七星山")));
     EXPECT_EQ(cising->Height, 1120);
     EXPECT_EQ(FieldText(cising->Region), "台北市");
     EXPECT_EQ(cising->Visits[0], 177);
+    EXPECT_EQ(cising->Visits[4], 2);
     const TalvaneItemRecord* yushan = peaks->Record(int(names.indexOf("玉山")));
     EXPECT_EQ(yushan->AtlasRefs[0], 14955);
     EXPECT_EQ(yushan->AtlasRefs[1], 112000 - 31);
-    EXPECT_DOUBLE_EQ(yushan->Longitude, 120.9595);
+    EXPECT_DOUBLE_EQ(yushan->Longitude, 120.9572);
+    EXPECT_DOUBLE_EQ(yushan->Attitude, 23.47);
+    const TalvaneItemRecord* dabajian = peaks->Record(int(names.indexOf("大霸尖山")));
+    EXPECT_EQ(dabajian->AtlasRefs[0], 4000 - 5);
+    EXPECT_EQ(dabajian->AtlasRefs[1], 103000 - 19);
+    EXPECT_EQ(dabajian->AtlasRefs[2], 103000 - 20);
 
     int word = 0, number = 0;
-    EXPECT_EQ(table.GetStoneLevel(FieldText(cising->Stone), &word, &number), 2);
+    EXPECT_EQ(table.GetStoneLevel(FieldText(cising->Stone), &word, &number), 1);
+    EXPECT_EQ(word, 1);
+    EXPECT_EQ(number, 0);
+    const TalvaneItemRecord* guanyin = peaks->Record(int(names.indexOf("觀音山")));
+    EXPECT_EQ(table.GetStoneLevel(FieldText(guanyin->Stone), &word, &number), 2);
     EXPECT_EQ(word, 2);
-    EXPECT_EQ(number, 1130);
-    EXPECT_EQ(table.GetStoneLevel(FieldText(yushan->Stone), &word, &number), 1);
+    EXPECT_EQ(number, 1069);
+}
+
+TEST_F(SampleCatalogTest, CompanionsAndTheirVisitsInThePeakFiles)
+{
+    // [HikingMate] names each companion's file in the 山友 folder; the peak files record a
+    // companion's visits under its KeyTitle (else its Title) numbered from 1, without gaps,
+    // each a date of a form companions write.
+    const struct {
+        const char* title;
+        const char* keyTitle;
+        int visits;
+    } mates[] = {{"阿凱的登山紀錄", "阿凱", 14}, {"山羊&小鹿", "山羊", 9}, {"Wendy", "Wendy", 9}};
+    const QList<platform::DirEntry> peakFiles = platform::FindFiles(table.GroupFolder(0), QStringLiteral("*.txt"));
+    int n = 0;
+    for (const auto& mate : mates) {
+        ++n;
+        const QString file = platform::GetProfileString(MainSettingsPath(), "HikingMate", QString("Mate%1").arg(n));
+        const QString path = platform::JoinPath(DataFolder(), QStringLiteral("山友"), file);
+        const QString title = platform::GetProfileString(path, "Hiking", "Title");
+        EXPECT_EQ(title, QString::fromUtf8(mate.title));
+        const QString keyTitle = platform::GetProfileString(path, "Hiking", "KeyTitle", title);
+        EXPECT_EQ(keyTitle, QString::fromUtf8(mate.keyTitle));
+        int visits = 0;
+        for (const platform::DirEntry& peak : peakFiles) {
+            int k = 1;
+            for (;; ++k) {
+                const QString date = platform::GetProfileString(peak.path, "Talvane", keyTitle + QString::number(k));
+                if (date.isEmpty())
+                    break;
+                int year = 0, month = 0, day = 0;
+                EXPECT_TRUE(ParseDateText(date, &year, &month, &day)) << peak.name.toStdString() << " " << date.toStdString();
+                ++visits;
+            }
+            EXPECT_TRUE(platform::GetProfileString(peak.path, "Talvane", keyTitle + QString::number(k + 1)).isEmpty())
+                << peak.name.toStdString();
+        }
+        EXPECT_EQ(visits, mate.visits) << file.toStdString();
+    }
+    EXPECT_TRUE(platform::GetProfileString(MainSettingsPath(), "HikingMate", "Mate4").isEmpty());
 }
 
 } // namespace

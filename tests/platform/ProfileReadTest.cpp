@@ -114,6 +114,44 @@ TEST_F(ProfileRead, FirstSectionAndFirstKeyOfANameWin)
     EXPECT_EQ(Get("case.txt", "Settings", "Other"), QStringLiteral("<default>"));
 }
 
+TEST_F(ProfileRead, SectionHeaderRules)
+{
+    const struct {
+        const char* file;
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        // A line with '[' but no ']' is neither header nor key.
+        {"headers.txt", "First", "a", "1"},
+        {"headers.txt", "First", "b", "2"},
+        {"headers.txt", "First", "c", "3"},
+        {"headers.txt", "Unclosed", "b", "<default>"},
+        {"headers.txt", "First", "[ also unclosed", "<default>"},
+        {"headers.txt", "also unclosed = x", "c", "<default>"},
+        // The name ends at the last ']'.
+        {"headers.txt", "Two]]tail", "d", "4"},
+        {"headers.txt", "Two", "d", "<default>"},
+        {"headers.txt", "x ]", "e", "5"},
+        {"headers.txt", "峰] 嵐", "f", "6"},
+        // The file begins in section "": a later "[]" repeats it, as [first] repeats [First].
+        {"headers.txt", "", "g", "<default>"},
+        {"headers.txt", "First", "h", "<default>"},
+        {"headers_cp950.txt", "", "top", "前"},
+        {"headers_cp950.txt", "", "more", "<default>"},
+        {"headers_cp950.txt", "", "mid", "中"},
+        {"headers_cp950.txt", "山", "mid", "<default>"},
+        {"headers_cp950.txt", "山", "k", "v"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Get(c.file, QString::fromUtf8(c.section), QString::fromUtf8(c.key)), QString::fromUtf8(c.value))
+            << c.file << " [" << c.section << "] " << c.key;
+    }
+    EXPECT_EQ(GetProfileKeys(Fixture("headers.txt"), "first"), QStringList({"a", "b", "c"}));
+    EXPECT_TRUE(GetProfileKeys(Fixture("headers.txt"), "").isEmpty());
+    EXPECT_EQ(GetProfileKeys(Fixture("headers_cp950.txt"), ""), QStringList({"top", "mid"}));
+}
+
 TEST_F(ProfileRead, OnePairOfMatchingOuterQuotesGoes)
 {
     EXPECT_EQ(Get("quoted.txt", "Q", "double"), QStringLiteral("in double"));
@@ -167,8 +205,10 @@ TEST_F(ProfileRead, MalformedFilesReadCleanly)
     }
     EXPECT_EQ(GetProfileString(dir.file("bad1.txt"), "S", "k"), QStringLiteral("v"));
     EXPECT_EQ(GetProfileString(dir.file("bad3.txt"), "S", "k"), QStringLiteral("v"));
-    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "S", "k"), QString(QChar::ReplacementCharacter));
-    // "[" opens section "" (its name ends at the line end); the later "[]" repeats it.
+    // "[S" is no header: its keys stay in section "".
+    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "", "k"), QString(QChar::ReplacementCharacter));
+    EXPECT_EQ(GetProfileString(dir.file("bad4.txt"), "S", "k", "d"), QStringLiteral("d"));
+    // "[" is no header, "]=" a key of section ""; the later "[]" repeats that section.
     EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "]", "d"), QString(""));
     EXPECT_EQ(GetProfileString(dir.file("bad6.txt"), "", "k", "d"), QStringLiteral("d"));
     // A folder is no INI file.

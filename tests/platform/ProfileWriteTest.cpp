@@ -93,6 +93,37 @@ TEST_F(ProfileWrite, NewKeysAndSectionsGoWhereAHandWouldPutThem)
     EXPECT_EQ(ReadBytes(path), withKey + Le("[Hiking]\r\n玉山=2019-1001\r\n"));
 }
 
+TEST_F(ProfileWrite, WritesLandInTheSectionAReadFinds)
+{
+    // A line with '[' but no ']' does not end [First]: its keys are written where they stand,
+    // and a new key goes after them.
+    const QString path = copy("headers.txt");
+    QByteArray expected = ReadBytes(path);
+    ASSERT_TRUE(WriteProfileString(path, "First", "c", "30"));
+    expected = Replaced(expected, Le("c=3\r\n"), Le("c=30\r\n"));
+    EXPECT_EQ(ReadBytes(path), expected);
+    ASSERT_TRUE(WriteProfileString(path, "First", "z", "9"));
+    expected = Replaced(expected, Le("c=30\r\n"), Le("c=30\r\nz=9\r\n"));
+    EXPECT_EQ(ReadBytes(path), expected);
+    // No header names [Unclosed]: it is added at the end.
+    ASSERT_TRUE(WriteProfileString(path, "Unclosed", "k", "v"));
+    expected += Le("[Unclosed]\r\nk=v\r\n");
+    EXPECT_EQ(ReadBytes(path), expected);
+    ClearProfileCache();
+    EXPECT_EQ(GetProfileString(path, "First", "c"), QStringLiteral("30"));
+    EXPECT_EQ(GetProfileString(path, "First", "z"), QStringLiteral("9"));
+    EXPECT_EQ(GetProfileString(path, "Unclosed", "k"), QStringLiteral("v"));
+    EXPECT_EQ(GetProfileString(path, "Two]]tail", "d"), QStringLiteral("4"));
+
+    // A Big5 file: [山] is the closed header, not the "[山" line before it.
+    const QString big5 = copy("headers_cp950.txt");
+    const QByteArray before = ReadBytes(big5);
+    ASSERT_TRUE(WriteProfileString(big5, "山", "mid", "上"));
+    EXPECT_EQ(ReadBytes(big5), before + Big5("mid=上\r\n"));
+    EXPECT_EQ(GetProfileString(big5, "", "mid"), QStringLiteral("中"));
+    EXPECT_EQ(GetProfileString(big5, "山", "mid"), QStringLiteral("上"));
+}
+
 TEST_F(ProfileWrite, MixedLineEndsTakeTheFirstAndAFinalLineEndIsAdded)
 {
     // The file's first line end is LF; its last line has none.

@@ -1,10 +1,13 @@
 #pragma once
 // Group and subset classes for tests of the group base and the group table: a group of any
-// record type that reads a record's path and Name, a peak-like group that reads every field
-// through the base's readers, and a subset that records the calls offered to it.
+// record type that reads a record's path and Name, a subset that records the calls offered to
+// it, and a subset that lists preset rows under preset columns.
 #include "catalog/GroupBase.h"
 #include "catalog/subsets/SubsetBase.h"
 #include "catalog/records/TalvaneItemRecord.h"
+#include "catalog/subsets/SubsetTreeContext.h"
+#include "catalog/window/IItemList.h"
+#include "catalog/window/IListBox.h"
 
 #include <QStringList>
 #include <functional>
@@ -67,6 +70,8 @@ public:
         return Own(QStringLiteral("Html %1 %2 %3 %4 %5").arg(title, suffix).arg(number).arg(templateKey).arg(flag));
     }
 
+    void SetRelatedKey(const QString& related) { relatedKey = related; }
+
     bool useCache = true;
     int fromCache = 0, fromFile = 0, onLoadedCalls = 0;
     QStringList loaded;
@@ -120,4 +125,72 @@ private:
     }
     QStringList* log;
     bool accept;
+};
+
+// A subset that lists preset item values under preset columns, writes preset statistics, and
+// nests its tree node the way title subsets do: a heading becomes its group's remembered title
+// node, a member goes under that node when there is one.
+class ListingSubset : public CSubsetBase {
+public:
+    enum class Nesting { None, Heading, Member };
+    struct Column {
+        QString title;
+        int width = 0;
+    };
+
+    ListingSubset(CGroupBase* group, const QString& name, int typeCode = 0, int folderCode = 0,
+                  const QString& word = QString())
+        : CSubsetBase(typeCode, folderCode, name, group->Key()), group(group), word(word)
+    {
+    }
+
+    int FillList(IItemList* list, SubsetStatistics* statistics, const ColumnLayout* layout) override
+    {
+        ++fillCalls;
+        seenLayout = layout ? *layout : ColumnLayout{};
+        seenStatistics = statistics ? *statistics : SubsetStatistics{};
+        if (!list)
+            return 0;
+        for (int c = 0; c < columns.size(); ++c)
+            list->InsertColumn(c, columns[c].title, columns[c].width);
+        for (int r = 0; r < rows.size(); ++r)
+            list->InsertRow(r, QString::number(rows[r]), rows[r]);
+        if (statistics && visited >= 0) {
+            statistics->visited = visited;
+            for (int j = 0; j < companions.size(); ++j)
+                statistics->companions[j] = companions[j];
+        }
+        return int(rows.size());
+    }
+    TreeNode InsertTreeItem(ISubsetTree* tree, TreeNode parent) override
+    {
+        if (hidden)
+            return kNoTreeNode;
+        SubsetTreeContext& context = group->TreeContext();
+        if (nesting == Nesting::Member && context.lastTitleNode != kNoTreeNode)
+            parent = context.lastTitleNode;
+        const TreeNode node = CSubsetBase::InsertTreeItem(tree, parent);
+        if (nesting == Nesting::Heading)
+            context.lastTitleNode = node;
+        return node;
+    }
+    bool AddToListBox(IListBox* list) override { return !hidden && CSubsetBase::AddToListBox(list); }
+    bool MatchesKey(const QString& key) const override { return word.isEmpty() || key == word; }
+    QString TreeName() const override { return treeName.isEmpty() ? displayName : treeName; }
+
+    QList<Column> columns;
+    QList<quint32> rows;
+    int visited = -1;          // written to the statistics when 0 or more
+    QList<int> companions;
+    Nesting nesting = Nesting::None;
+    bool hidden = false;       // adds no node and no list entry
+    QString treeName;          // shown instead of the display name when set
+
+    int fillCalls = 0;
+    ColumnLayout seenLayout;
+    SubsetStatistics seenStatistics;
+
+private:
+    CGroupBase* group;
+    QString word;
 };

@@ -2,6 +2,7 @@
 #include "ui/maindlg/TalvaneDlg.h"
 #include "ui/framework/UserProfile.h"
 
+#include "DialogTestGroups.h"
 #include "TempDir.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -23,6 +24,8 @@
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace {
 
@@ -153,6 +156,8 @@ TEST_F(DialogFixture, ColumnsWidenByTheListsShareUpToTwice)
 {
     CTalvaneDlg dialog;
     dialog.show();
+    // The first group selection, which fills the list, runs before the columns are set here.
+    QCoreApplication::processEvents();
     const QSize first = dialog.InitialClient().size();
     QtItemList& list = dialog.ItemList();
     for (int column = 0; column < 3; ++column)
@@ -268,7 +273,7 @@ TEST_F(DialogFixture, BackgroundMenuOpensTheAboutBox)
 }
 
 // Saves the main dialog on the bundled sample as a picture in the build folder, for anyone to
-// look at.
+// look at: the peak group with its subset tree, and the subset saved last time shown again.
 TEST(TalvaneDlgScreenshot, MainDialogOnTheSample)
 {
     QSettings().remove(QLatin1String(CTalvaneDlg::kProfileSection));
@@ -276,12 +281,43 @@ TEST(TalvaneDlgScreenshot, MainDialogOnTheSample)
     const QString program = temp.copyTree(QStringLiteral(TALVANE_SAMPLE_DIR), QStringLiteral("bin"));
     platform::SetProgramFolder(program);
     platform::ClearProfileCache();
+    const QString section = QLatin1String(CTalvaneDlg::kProfileSection);
+    UserProfile::WriteInt(section, QLatin1String(CTalvaneDlg::kSelGroupKey), 0);
+    UserProfile::WriteInt(section, QLatin1String(CTalvaneDlg::kSelSubsetDataKey), 1);
+    UserProfile::WriteString(section, QLatin1String(CTalvaneDlg::kSelSubsetTextKey),
+                             QString::fromUtf8("百岳"));
+
+    QList<int> every(100);
+    std::iota(every.begin(), every.end(), 0);
+    const QList<TestSubsetDef> subsets = {
+        {0, 0, QString::fromUtf8("百岳"), every, true},
+        {10, 0, QString::fromUtf8("3000公尺以上"), {0, 2, 4, 6, 8, 10}, true},
+        {6, 1, QString::fromUtf8("南投縣"), {1, 3, 5, 7}, false},
+        {6, 1, QString::fromUtf8("花蓮縣"), {9, 11}, false},
+        {3, 2, QString::fromUtf8("第12次"), {12}, false},
+    };
     CTalvaneDlg dialog;
+    dialog.GroupTable().SetGroupClasses(
+        {DialogTestClass(QStringLiteral("Talvane"), QString::fromUtf8("山"),
+                         {kFeatureSearch, kFeatureRowMenu, kFeatureMap}, subsets)});
     dialog.show();
     QTest::qWait(50);
-    EXPECT_EQ(dialog.GroupList().Text(0), QString::fromUtf8("山 (12)"));
+    ASSERT_TRUE(dialog.CurrentGroup());
+    const int items = dialog.CurrentGroup()->ItemCount();
+    ASSERT_GT(items, 12);
+    EXPECT_EQ(dialog.CurrentSubset(), 0);
+    EXPECT_EQ(dialog.ItemList().RowCount(), items);
+    auto* tree = dialog.DlgItem<QTreeWidget>(CTalvaneDlg::kSubsetTree);
+    ASSERT_TRUE(tree->currentItem());
+    EXPECT_EQ(tree->currentItem()->text(0), QString::fromUtf8("百岳 (%1)").arg(items));
+    EXPECT_TRUE(dialog.DlgItem<QLineEdit>(CTalvaneDlg::kSummary)->text().startsWith(
+        QString::fromUtf8("總數:%1, 已爬:").arg(items)));
+    tree->expandAll();
+    QTest::qWait(20);
+
     const QImage picture = dialog.grab().toImage();
     const QString path = QStringLiteral(TALVANE_BUILD_DIR) + QStringLiteral("/talvane-main-dialog.png");
     ASSERT_TRUE(picture.save(path));
     EXPECT_EQ(picture.size(), dialog.size() * picture.devicePixelRatio());
+    QSettings().remove(section);
 }

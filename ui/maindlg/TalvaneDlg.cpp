@@ -65,6 +65,7 @@ void CTalvaneDlg::ConnectControls()
     connect(itemListWidget_, &QTreeWidget::itemSelectionChanged, this,
             &CTalvaneDlg::OnLvnItemchangedItemList);
     connect(mapControl_, &CStaticMapView::clicked, this, &CTalvaneDlg::OnStnClickedMap);
+    ConnectSelection();
 }
 
 void CTalvaneDlg::OnInitDialog()
@@ -102,24 +103,6 @@ WindowServices CTalvaneDlg::Services()
     services.clock = &clock_;
     services.shell = &shell_;
     return services;
-}
-
-void CTalvaneDlg::SelectSubsetByName(const QString& name)
-{
-    (void)name;
-}
-
-void CTalvaneDlg::GotoStone(const QString& name)
-{
-    (void)name;
-}
-
-void CTalvaneDlg::OnLbnSelchangeGroupList()
-{
-}
-
-void CTalvaneDlg::OnLvnItemchangedItemList()
-{
 }
 
 void CTalvaneDlg::StoreColumnWidths()

@@ -26,6 +26,7 @@
 #include <memory>
 
 class CGroupBase;
+class CSubsetBase;
 class CStaticMapView;
 class QAbstractButton;
 class QListWidget;
@@ -83,9 +84,15 @@ public:
     static constexpr int kLeftShareDivisor = 10;
     static constexpr double kMaxColumnFactor = 2.0;
 
-    // The profile section of the dialog's state and its key of the selected group.
+    // The profile section of the dialog's state: the selected group's entry, and the tree data
+    // (subset index + 1) and shown text of the selected subset.
     static constexpr char kProfileSection[] = "TalvaneDlg";
     static constexpr char kSelGroupKey[] = "SelGroup";
+    static constexpr char kSelSubsetDataKey[] = "SelSubsetData";
+    static constexpr char kSelSubsetTextKey[] = "SelSubsetText";
+
+    // The key of the survey-stone group, the target of a stone jump.
+    static constexpr char kStoneGroupKey[] = "Stone";
 
     explicit CTalvaneDlg(QWidget* parent = nullptr);
     ~CTalvaneDlg() override;
@@ -103,6 +110,9 @@ public:
     QRect InitialClient() const { return initialClient_; }
 
     CMapView* CurrentMapView() const { return currentView_; }
+    CGroupBase* CurrentGroup() const { return currentGroup_; }
+    int CurrentSubset() const { return currentSubset_; }
+    QtSubsetTree& SubsetTree() { return subsetTree_; }
     CStaticMapView* MapControl() const { return mapControl_; }
     QtItemList& ItemList() { return itemList_; }
     QtListBox& GroupList() { return groupList_; }
@@ -120,6 +130,15 @@ public:
     // when no row carries it.
     bool SelectRowOfKey(quint32 key);
 
+    // Shows the subset of the tree's selected node: its list, count, statistics and points.
+    void RefreshSubset();
+    // A click on a column title of the item list: the group (or its subset) sorts by it.
+    void OnLvnColumnclickItemList(int column);
+    // Selects every subset in turn, so that each count is refreshed in Cache.txt and the tree.
+    void OnBnClickedUpdateCounts();
+    // The commands that stay disabled once a group was shown; the add-plant button is hidden.
+    void DisableGroupButtons();
+
 public slots:
     // Selection change of the group list; also posted once at initialisation.
     void OnLbnSelchangeGroupList();
@@ -132,8 +151,31 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The subset saved in the profile, read at the first group selection.
+    struct SavedSubset {
+        int data = 0;  // tree data: subset index + 1; 0 = none
+        QString text;  // the node's text as it was shown
+    };
+
     void BuildControls();
     void ConnectControls();
+    // Selection handling: the tree, the list's column titles and the update-counts button.
+    void ConnectSelection();
+    SavedSubset TakeSavedSubset();
+    // The node of the saved subset when it still stands for the same subset; kNoTreeNode when not.
+    TreeNode RestorableNode(const SavedSubset& saved);
+    // Points marked by another group's subset are forgotten: their keys name that group's items.
+    void ForgetOtherGroupsPoints(const CGroupBase* group);
+    // The whole group in the item list, its count cached and shown.
+    void ShowWholeGroup(int entry);
+    void EnableGroupButtons();
+    void ShowSubsetStatus(int rows, int visited);
+    void MarkSubsetOnView(CSubsetBase* subset);
+    // Selects the tree node of a subset and shows it; false when the subset has no node.
+    bool ShowSubsetNode(int subset);
+    // The entry of the survey-stone group, else the first entry; -1 without groups.
+    int StoneGroupEntry();
+    void EnableItem(int id, bool enabled);
     void OnInitDialog();
     // The window services handed to the groups (search dialogs come with their own runner).
     WindowServices Services();
@@ -156,6 +198,9 @@ private:
     bool restoreSubset_ = false;
     CImageView imageView_;
     CMapView* currentView_ = &mapView_;
+    // The view that holds a subset's points, and the group whose items they are.
+    CMapView* markedView_ = nullptr;
+    const CGroupBase* markedGroup_ = nullptr;
     QIcon icon_;
 
     QListWidget* groupListWidget_ = nullptr;

@@ -138,3 +138,36 @@ write("numbers.txt", utf16le_bom(
     "blank=   \r\n"
     "quoted=\"7\"\r\n"
     "plus=+8\r\n"))
+
+# Section headers: the name ends at the last ']'; a line with '[' but no ']' is neither header
+# nor key, so the keys after it stay in the section before it; the file begins in section "",
+# so a later "[]" is a repeat (as is a later [first]) and is not read.
+write("headers.txt", utf16le_bom(
+    "[First]\r\n"
+    "a=1\r\n"
+    "[Unclosed\r\n"
+    "b=2\r\n"
+    "  [ also unclosed = x\r\n"
+    "c=3\r\n"
+    "[Two]]tail]\r\n"
+    "d=4\r\n"
+    "[ x ] ] y\r\n"
+    "e=5\r\n"
+    "  [峰] 嵐 ] 錄\r\n"
+    "f=6\r\n"
+    "\r\n"
+    "[]\r\n"
+    "g=7\r\n"
+    "[first]\r\n"
+    "h=8\r\n"))
+
+# The same rules in a Big5 file that has keys before its first header.
+write("headers_cp950.txt", cp950(
+    "top=前\r\n"
+    "[山\r\n"
+    "mid=中\r\n"
+    "[]\r\n"
+    "top=後\r\n"
+    "more=x\r\n"
+    "[山]\r\n"
+    "k=v\r\n"))
