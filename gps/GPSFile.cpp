@@ -24,6 +24,17 @@ int CGPSFile::GetWayPointCount() const { return 0; }
 int CGPSFile::GetWayPoints(GPSWayPointRecord*) const { return 0; }
 int CGPSFile::GetWayPointsW(GPSWayPointRecordW*) const { return 0; }
 
+int CGPSFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
+{
+    if (!record || index < 0 || index >= GetWayPointCount())
+        return 0;
+    const auto records = NewWayPointArrayW();
+    if (!records)
+        return 0;
+    *record = records[index];
+    return 1;
+}
+
 std::unique_ptr<GPSWayPointRecord[]> CGPSFile::NewWayPointArray() const
 {
     const int count = GetWayPointCount();

@@ -3,7 +3,9 @@
 // extension and used to load files) or holds the whole content of one loaded file.
 #include "gps/GPSInspection.h"
 #include "gps/GPSRecords.h"
+#include "gps/GPSText.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 
@@ -42,6 +44,10 @@ public:
     // count. 0 for a null array, else 1.
     virtual int GetWayPoints(GPSWayPointRecord* records) const;
     virtual int GetWayPointsW(GPSWayPointRecordW* records) const;
+    // The wide record of waypoint index alone; 0 for a null record or an index out of range.
+    // The base converts every waypoint to take one; formats override it to convert only that
+    // one, so that copying a few waypoints out of a large file stays cheap.
+    virtual int GetWayPointW(int index, GPSWayPointRecordW* record) const;
     // An array of count + 10 records, the first count filled; null when there are none.
     virtual std::unique_ptr<GPSWayPointRecord[]> NewWayPointArray() const;
     virtual std::unique_ptr<GPSWayPointRecordW[]> NewWayPointArrayW() const;
@@ -65,6 +71,23 @@ public:
     // Appends a copy of waypoint index of source, named prefix + "-" + name when a prefix
     // (UTF-8) is given.
     virtual int AddWayPointFrom(const CGPSFile* source, int index, const char* prefix);
+
+protected:
+    // The LoadFile of a format: reads the whole file and hands its bytes to load on a new
+    // Format object. recognised may be null; null when the file cannot be read or load fails.
+    template <class Format>
+    static std::unique_ptr<CGPSFile> LoadWhole(const QString& path, int* recognised,
+                                               bool (Format::*load)(QByteArrayView, int*))
+    {
+        int dummy = 0;
+        QByteArray bytes;
+        if (!gps::ReadWholeFile(path, &bytes))
+            return nullptr;
+        auto file = std::make_unique<Format>();
+        if (!(file.get()->*load)(bytes, recognised ? recognised : &dummy))
+            return nullptr;
+        return file;
+    }
 
 private:
     int formatCode_;

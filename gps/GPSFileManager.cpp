@@ -1,6 +1,8 @@
 #include "gps/GPSFileManager.h"
 
 #include "gps/gdb/GDBFile.h"
+#include "gps/gpx/GPXFile.h"
+#include "gps/mps/MPSFile.h"
 
 #include <QFileInfo>
 
@@ -13,7 +15,9 @@ template <typename Format> std::unique_ptr<CGPSFile> Make() { return std::make_u
 // The known formats in the order of the search: MPS, GDB, GPX, EVO, WTR, GTM, KML. A format
 // joins by adding its class here, in its place.
 constexpr FormatFactory kFormats[] = {
+    &Make<CMPSFile>,
     &Make<CGDBFile>,
+    &Make<CGPXFile>,
 };
 
 QString ExtensionOf(const QString& path)

@@ -1,6 +1,9 @@
 #include "gps/gdb/GDBFile.h"
 
+#include "gps/GPSRecordList.h"
 #include "gps/GPSText.h"
+#include "gps/mapsource/MPSDefinedValues.h"
+#include "gps/mps/MPSFile.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -18,15 +21,18 @@ const CGDBFile* AsGDB(const CGPSFile* source)
     return source && source->FormatCode() == CGPSFile::kGDB ? dynamic_cast<const CGDBFile*>(source) : nullptr;
 }
 
-// A waypoint of another format (MPS too, until it brings its own record copy) through its
-// wide exchange record; the other fields take the values of a new waypoint, and a height of 0
-// counts as absent.
+const CMPSFile* AsMPS(const CGPSFile* source)
+{
+    return source && source->FormatCode() == CGPSFile::kMPS ? dynamic_cast<const CMPSFile*>(source) : nullptr;
+}
+
+// A waypoint of another format through its wide exchange record (that one record alone); the
+// other fields take the values of a new waypoint, and a height of 0 counts as absent.
 std::unique_ptr<CGDBChunkWayPoint> WayPointFromExchange(const CGPSFile& source, int index)
 {
-    const auto records = source.NewWayPointArrayW();
-    if (!records)
+    GPSWayPointRecordW record{};
+    if (!source.GetWayPointW(index, &record))
         return nullptr;
-    const GPSWayPointRecordW& record = records[index];
     auto waypoint = std::make_unique<CGDBChunkWayPoint>();
     waypoint->Name = platform::ToUtf8(gps::FieldText(record.name, GPSWayPointRecordW::kNameSize));
     waypoint->Description = platform::ToUtf8(gps::FieldText(record.comment, GPSWayPointRecordW::kCommentSize));
@@ -88,16 +94,7 @@ QString CGDBFile::GetDescription() const { return QStringLiteral("Garmin MapSour
 
 std::unique_ptr<CGPSFile> CGDBFile::LoadFile(const QString& path, int* recognised) const
 {
-    int dummy = 0;
-    if (!recognised)
-        recognised = &dummy;
-    QByteArray bytes;
-    if (!gps::ReadWholeFile(path, &bytes))
-        return nullptr;
-    auto file = std::make_unique<CGDBFile>();
-    if (!file->Load(bytes, recognised))
-        return nullptr;
-    return file;
+    return LoadWhole(path, recognised, &CGDBFile::Load);
 }
 
 bool CGDBFile::ReadHeader(ByteCursor& cursor)
@@ -125,95 +122,90 @@ int CGDBFile::GetWayPointCount() const { return waypoints_.count(); }
 
 int CGDBFile::GetWayPoints(GPSWayPointRecord* records) const
 {
-    if (!records)
-        return 0;
-    for (const auto& waypoint : waypoints_.items) {
-        GPSWayPointRecord& record = *records++;
-        gps::Utf8ToAnsi(record.name, GPSWayPointRecord::kNameSize, waypoint->Name, waypoint->isUtf8);
-        gps::Utf8ToAnsi(record.comment, GPSWayPointRecord::kCommentSize, waypoint->Description, waypoint->isUtf8);
-        record.longitude = waypoint->Longitude;
-        record.latitude = waypoint->Latitude;
-        record.altitude = waypoint->HeightDefined ? waypoint->Height : 0;
-    }
-    return 1;
+    return gps::FillEach(waypoints_.items, records, [](const CGDBChunkWayPoint& waypoint, GPSWayPointRecord& record) {
+        gps::Utf8ToAnsi(record.name, GPSWayPointRecord::kNameSize, waypoint.Name, waypoint.isUtf8);
+        gps::Utf8ToAnsi(record.comment, GPSWayPointRecord::kCommentSize, waypoint.Description, waypoint.isUtf8);
+        record.longitude = waypoint.Longitude;
+        record.latitude = waypoint.Latitude;
+        record.altitude = waypoint.HeightDefined ? waypoint.Height : 0;
+    });
 }
 
 int CGDBFile::GetWayPointsW(GPSWayPointRecordW* records) const
 {
-    if (!records)
-        return 0;
-    for (const auto& waypoint : waypoints_.items) {
-        GPSWayPointRecordW& record = *records++;
-        gps::CopyToField(record.name, GPSWayPointRecordW::kNameSize, waypoint->NameText());
-        gps::CopyToField(record.comment, GPSWayPointRecordW::kCommentSize, waypoint->DescriptionText());
-        record.longitude = waypoint->Longitude;
-        record.latitude = waypoint->Latitude;
-        record.altitude = waypoint->HeightDefined ? waypoint->Height : 0;
-    }
-    return 1;
+    return gps::FillEach(waypoints_.items, records, gps::mapsource::FillWayPointW<CGDBChunkWayPoint>);
+}
+
+int CGDBFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
+{
+    return gps::FillAt(waypoints_.items, index, record, gps::mapsource::FillWayPointW<CGDBChunkWayPoint>);
 }
 
 int CGDBFile::GetTrackCount() const { return tracks_.count(); }
-
-int CGDBFile::GetTrackPointTotal() const
-{
-    int64_t total = 0;
-    for (const auto& track : tracks_.items)
-        total += int64_t(track->points.size());
-    return int(std::min<int64_t>(total, INT32_MAX));
-}
+int CGDBFile::GetTrackPointTotal() const { return gps::PointTotal(tracks_.items); }
 
 int CGDBFile::GetTracks(GPSTrackRecord* records) const
 {
-    if (!records)
-        return 0;
-    for (const auto& track : tracks_.items) {
-        GPSTrackRecord& record = *records++;
-        gps::Utf8ToAnsi(record.name, GPSTrackRecord::kNameSize, track->Name, track->isUtf8);
-        record.pointCount = int32_t(track->points.size());
-        record.reserved = 0;
-    }
-    return 1;
+    return gps::FillTrackRecords(tracks_.items, records, [](const CGDBChunkTrack& track, char* name) {
+        gps::Utf8ToAnsi(name, GPSTrackRecord::kNameSize, track.Name, track.isUtf8);
+    });
 }
 
 int CGDBFile::GetTracksW(GPSTrackRecordW* records) const
 {
-    if (!records || tracks_.items.empty())
+    if (tracks_.items.empty())
         return 0;
-    for (const auto& track : tracks_.items) {
-        GPSTrackRecordW& record = *records++;
-        gps::CopyToField(record.name, GPSTrackRecordW::kNameSize, track->NameText());
-        record.pointCount = int32_t(track->points.size());
-        record.reserved = 0;
-    }
-    return 1;
+    return gps::FillTrackRecords(tracks_.items, records, [](const CGDBChunkTrack& track, char16_t* name) {
+        gps::CopyToField(name, GPSTrackRecordW::kNameSize, track.NameText());
+    });
 }
 
 int CGDBFile::GetTrackPoints(GPSTrackPointList* out, int index) const
 {
-    if (!out)
-        return 0;
-    if (index < 0 || index >= tracks_.count())
-        return 1;
-    const CGDBChunkTrack& track = *tracks_.items[size_t(index)];
-    gps::Utf8ToAnsi(out->name, GPSTrackPointList::kNameSize, track.Name, track.isUtf8);
-    out->count = int32_t(track.points.size());
-    out->points.reset(new GPSTrackPoint[track.points.size()]);
-    for (size_t i = 0; i < track.points.size(); ++i) {
-        const GDBTrackPoint& point = track.points[i];
-        out->points[i] = {point.Longitude, point.Latitude, point.HeightDefined ? point.Height : 0,
-                          point.TimeDefined ? point.Time : 0};
-    }
-    return 1;
+    return gps::FillTrackPoints(
+        tracks_.items, index, out,
+        [](const CGDBChunkTrack& track, char* name) {
+            gps::Utf8ToAnsi(name, GPSTrackPointList::kNameSize, track.Name, track.isUtf8);
+        },
+        [](GPSTrackPoint* to, const GDBTrackPoint& point) {
+            *to = {point.Longitude, point.Latitude, point.HeightDefined ? point.Height : 0,
+                   point.TimeDefined ? point.Time : 0};
+        });
 }
 
 int CGDBFile::GetRouteCount() const { return routes_.count(); }
 int CGDBFile::GetMapCount() const { return maps_.count(); }
 
-// Conversion of a whole MPS file belongs to the MPS format, which is not here yet; until it
-// is, no source is accepted.
-int CGDBFile::ConvertFrom(const CGPSFile*) { return 0; }
-bool CGDBFile::CanConvertFrom(const CGPSFile*) const { return false; }
+bool CGDBFile::CanConvertFrom(const CGPSFile* source) const { return AsMPS(source) != nullptr; }
+
+int CGDBFile::ConvertFrom(const CGPSFile* source)
+{
+    const CMPSFile* mps = AsMPS(source);
+    if (!mps)
+        return 0;
+    Clear();
+    for (const auto& from : mps->WayPoints().items) {
+        auto waypoint = CGDBChunkWayPoint::ConvertFromMPS(*from);
+        waypoint->BuildPayload();
+        waypoints_.items.push_back(std::move(waypoint));
+    }
+    for (const auto& from : mps->Tracks().items) {
+        auto track = CGDBChunkTrack::ConvertFromMPS(*from);
+        track->BuildPayload();
+        tracks_.items.push_back(std::move(track));
+    }
+    return 1;
+}
+
+void CGDBFile::Clear()
+{
+    waypoints_.RemoveAll();
+    tracks_.RemoveAll();
+    routes_.RemoveAll();
+    maps_.RemoveAll();
+    header_.header44.Clear();
+    header_.header41.Clear();
+}
 
 QByteArray CGDBFile::ToBytes() const
 {
@@ -244,6 +236,8 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBFile::NewWayPointFrom(const CGPSFile* sou
         return nullptr;
     if (const CGDBFile* gdb = AsGDB(source))
         return CGDBChunkWayPoint::CopyOf(*gdb->waypoints_.items[size_t(index)]);
+    if (const CMPSFile* mps = AsMPS(source))
+        return CGDBChunkWayPoint::ConvertFromMPS(*mps->WayPoints().items[size_t(index)]);
     return WayPointFromExchange(*source, index);
 }
 
@@ -276,8 +270,9 @@ int CGDBFile::AddWayPointCopy(const CGPSFile* source, int index, QByteArrayView 
         return 0;
     waypoint->Name = UniqueWayPointName(name);
     waypoint->Description = comment.toByteArray();
-    // A GDB source says whether its height is defined; for the others a given altitude is.
-    if (!AsGDB(source))
+    // GDB and MPS sources say whether their height is defined; for the others a given
+    // altitude is.
+    if (!AsGDB(source) && !AsMPS(source))
         waypoint->HeightDefined = altitude != 0;
     waypoint->Height = waypoint->HeightDefined ? altitude : 0;
     waypoint->BuildPayload();
@@ -291,6 +286,8 @@ std::unique_ptr<CGDBChunkTrack> CGDBFile::NewTrackFrom(const CGPSFile* source, i
         return nullptr;
     if (const CGDBFile* gdb = AsGDB(source))
         return CopyOfTrack(*gdb->tracks_.items[size_t(index)]);
+    if (const CMPSFile* mps = AsMPS(source))
+        return CGDBChunkTrack::ConvertFromMPS(*mps->Tracks().items[size_t(index)]);
     return TrackFromExchange(*source, index);
 }
 
@@ -300,7 +297,8 @@ int CGDBFile::AddTrackFrom(const CGPSFile* source, int index, const char* prefix
     if (!track)
         return 0;
     track->Name = Prefixed(prefix, track->Name);
-    if (tracks_.Find(track->Name) >= 0)
+    // A track of an MPS file is added even when one of its name is here already.
+    if (!AsMPS(source) && tracks_.Find(track->Name) >= 0)
         return 0;
     track->BuildPayload();
     tracks_.items.push_back(std::move(track));

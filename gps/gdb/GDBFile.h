@@ -41,9 +41,11 @@ public:
     int GetTrackPoints(GPSTrackPointList* out, int index) const override;
     int GetRouteCount() const override;
     int GetMapCount() const override;
+    // From an MPS file; whatever this object held is cleared first.
     int ConvertFrom(const CGPSFile* source) override;
     bool CanConvertFrom(const CGPSFile* source) const override;
     int SaveFile(const QString& path) override;
+    int GetWayPointW(int index, GPSWayPointRecordW* record) const override;
     // From a source of any format; 0 when a waypoint of the same name is already here.
     int AddWayPointFrom(const CGPSFile* source, int index, const char* prefix) override;
 
@@ -52,7 +54,8 @@ public:
     int AddWayPointCopy(const CGPSFile* source, int index, QByteArrayView name, QByteArrayView comment,
                         double altitude);
     // Appends a copy of track index of source, named prefix + "-" + name when a prefix is
-    // given; 0 when a track of the same name is already here.
+    // given; 0 when a track of the same name is already here (tracks of MPS files are added
+    // all the same).
     int AddTrackFrom(const CGPSFile* source, int index, const char* prefix);
 
     // The whole file as SaveFile writes it.
@@ -65,6 +68,7 @@ public:
 private:
     bool Load(QByteArrayView bytes, int* recognised);
     bool ReadHeader(ByteCursor& cursor);
+    void Clear();
     std::unique_ptr<CGDBChunkWayPoint> NewWayPointFrom(const CGPSFile* source, int index) const;
     std::unique_ptr<CGDBChunkTrack> NewTrackFrom(const CGPSFile* source, int index) const;
     QByteArray UniqueWayPointName(QByteArrayView name) const;

@@ -1,5 +1,9 @@
 #include "gps/gdb/GDBTrack.h"
 
+#include "gps/GPSRecords.h"
+#include "gps/GPSText.h"
+#include "gps/mapsource/MPSDefinedValues.h"
+#include "gps/mps/MPSTrack.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -100,6 +104,18 @@ std::unique_ptr<CGDBChunkTrack> CGDBChunkTrack::Rewritten() const
     return copy;
 }
 
+std::unique_ptr<CGDBChunkTrack> CGDBChunkTrack::ConvertFromMPS(const CMPSChunkTrack& source)
+{
+    auto track = std::make_unique<CGDBChunkTrack>();
+    track->Name = platform::ToUtf8(gps::CutText(source.NameText(), GPSWayPointRecordW::kNameSize - 1));
+    track->ShowOnGPS = source.ShowOnGPS;
+    track->Color = source.Color;
+    track->points.reserve(source.points.size());
+    for (const MPSTrackPoint& from : source.points)
+        gps::mapsource::CopyTrackPointValues(track->points.emplace_back(), from);
+    return track;
+}
+
 QString CGDBChunkTrack::NameText() const
 {
     return isUtf8 ? platform::FromUtf8(Name) : platform::FromAnsi(Name);
@@ -107,21 +123,5 @@ QString CGDBChunkTrack::NameText() const
 
 bool CGDBTrack::Read(ByteCursor& cursor, int version)
 {
-    RemoveAll();
-    return ReadRecordList(cursor, CMPSChunk::kTrack, [&](CMPSChunk& raw) {
-        auto track = std::make_unique<CGDBChunkTrack>();
-        if (!track->Parse(raw, version))
-            return false;
-        items.push_back(std::move(track));
-        return true;
-    });
-}
-
-int CGDBTrack::Find(QByteArrayView name) const
-{
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i]->Name == name)
-            return int(i);
-    }
-    return -1;
+    return ReadRecordsInto(cursor, CMPSChunk::kTrack, &items, version);
 }

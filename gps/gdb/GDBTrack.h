@@ -1,10 +1,13 @@
 #pragma once
 // 'T' track records of GDB files and the file's list of them.
+#include "gps/GPSRecordList.h"
 #include "gps/mapsource/MPSChunk.h"
 
 #include <QString>
 #include <memory>
 #include <vector>
+
+class CMPSChunkTrack;
 
 struct GDBTrackPoint {
     // Smallest point on disk: two angles and the four flag bytes, no optional values.
@@ -39,6 +42,10 @@ public:
     // This track with its texts in UTF-8, built in the layout this program writes (for saving
     // a track read from an older, 8-bit file).
     std::unique_ptr<CGDBChunkTrack> Rewritten() const;
+    // A track for this program to write from an MPS track: the name converted from the ANSI
+    // code page (cut as a copied GDB track's), display flag, colour, and per point the
+    // position, height and time with their defined bytes. The payload is not built.
+    static std::unique_ptr<CGDBChunkTrack> ConvertFromMPS(const CMPSChunkTrack& source);
 
     QString NameText() const;
 
@@ -54,14 +61,8 @@ private:
     bool ParsePoints(ByteCursor& cursor);
 };
 
-class CGDBTrack {
+class CGDBTrack : public CGPSRecordList<CGDBChunkTrack> {
 public:
     // Reads the 'T' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
-    void RemoveAll() { items.clear(); }
-    int count() const { return int(items.size()); }
-    // Index of the first track whose name has exactly these bytes, or -1.
-    int Find(QByteArrayView name) const;
-
-    std::vector<std::unique_ptr<CGDBChunkTrack>> items;
 };

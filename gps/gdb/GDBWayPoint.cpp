@@ -1,7 +1,9 @@
 #include "gps/gdb/GDBWayPoint.h"
 
 #include "gps/GPSRecords.h"
+#include "gps/mps/MPSWayPoint.h"
 #include "gps/GPSText.h"
+#include "gps/mapsource/MPSDefinedValues.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -106,6 +108,17 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::CopyOf(const CGDBChunkWayP
     return copy;
 }
 
+std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::ConvertFromMPS(const CMPSChunkWayPoint& source)
+{
+    auto copy = std::make_unique<CGDBChunkWayPoint>();
+    copy->Name = ToUtf8Cut(source.Name, false, GPSWayPointRecordW::kNameSize - 1);
+    copy->Description = platform::ToUtf8(source.DescriptionText());
+    // An MPS record holds every value; those behind a clear defined byte are not copied.
+    gps::mapsource::CopyWayPointValues(*copy, source);
+    copy->Icon = source.Icon;
+    return copy;
+}
+
 std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::Rewritten() const
 {
     auto copy = CopyOf(*this);
@@ -129,21 +142,5 @@ QString CGDBChunkWayPoint::DescriptionText() const { return Decode(Description, 
 
 bool CGDBWayPoint::Read(ByteCursor& cursor, int version)
 {
-    RemoveAll();
-    return ReadRecordList(cursor, CMPSChunk::kWayPoint, [&](CMPSChunk& raw) {
-        auto waypoint = std::make_unique<CGDBChunkWayPoint>();
-        if (!waypoint->Parse(raw, version))
-            return false;
-        items.push_back(std::move(waypoint));
-        return true;
-    });
-}
-
-int CGDBWayPoint::Find(QByteArrayView name) const
-{
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i]->Name == name)
-            return int(i);
-    }
-    return -1;
+    return ReadRecordsInto(cursor, CMPSChunk::kWayPoint, &items, version);
 }

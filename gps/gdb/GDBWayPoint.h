@@ -1,10 +1,13 @@
 #pragma once
 // 'W' waypoint records of GDB files and the file's list of them.
+#include "gps/GPSRecordList.h"
 #include "gps/mapsource/MPSChunk.h"
 
 #include <QString>
 #include <memory>
 #include <vector>
+
+class CMPSChunkWayPoint;
 
 class CGDBChunkWayPoint : public CMPSChunk {
 public:
@@ -30,6 +33,9 @@ public:
     // warning, display, colour, symbol and depth of source. Texts of an ANSI source are
     // converted to UTF-8 (the name cut to what a waypoint record holds).
     static std::unique_ptr<CGDBChunkWayPoint> CopyOf(const CGDBChunkWayPoint& source);
+    // The same copy of an MPS waypoint, its texts converted from the ANSI code page: the
+    // description whole, the name cut to what a waypoint record holds.
+    static std::unique_ptr<CGDBChunkWayPoint> ConvertFromMPS(const CMPSChunkWayPoint& source);
     // This record with every field, its texts in UTF-8, built in the layout this program
     // writes (for saving a record read from an older, 8-bit file).
     std::unique_ptr<CGDBChunkWayPoint> Rewritten() const;
@@ -65,14 +71,8 @@ private:
     bool ParseTail(ByteCursor& cursor, int version);
 };
 
-class CGDBWayPoint {
+class CGDBWayPoint : public CGPSRecordList<CGDBChunkWayPoint> {
 public:
     // Reads the 'W' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
-    void RemoveAll() { items.clear(); }
-    int count() const { return int(items.size()); }
-    // Index of the first record whose name has exactly these bytes, or -1.
-    int Find(QByteArrayView name) const;
-
-    std::vector<std::unique_ptr<CGDBChunkWayPoint>> items;
 };

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CMPSChunk {
 public:
@@ -54,3 +56,18 @@ private:
 // consumed and handed to parse. A frame that does not fit, a zero length or another type ends
 // the list successfully (the cursor stays before that frame); a failed parse fails the list.
 bool ReadRecordList(ByteCursor& cursor, char type, const std::function<bool(CMPSChunk&)>& parse);
+
+// ReadRecordList into items, which it replaces: each frame becomes a new Record decoded by
+// its Parse(frame, args...).
+template <class Record, class... Args>
+bool ReadRecordsInto(ByteCursor& cursor, char type, std::vector<std::unique_ptr<Record>>* items, const Args&... args)
+{
+    items->clear();
+    return ReadRecordList(cursor, type, [&](CMPSChunk& raw) {
+        auto record = std::make_unique<Record>();
+        if (!record->Parse(raw, args...))
+            return false;
+        items->push_back(std::move(record));
+        return true;
+    });
+}

@@ -9,6 +9,12 @@ bool CMPSChunkHeader44::Parse(CMPSChunk& read)
     return cursor.ReadInt16(&version_);
 }
 
+void CMPSChunkHeader44::Clear()
+{
+    FreeData();
+    version_ = 0;
+}
+
 void CMPSChunkHeader44::Write(ByteWriter& out, int16_t version)
 {
     out.WriteUInt32(kVersionSize);
@@ -30,6 +36,15 @@ bool CMPSChunkHeader41::Parse(CMPSChunk& read)
     first_ = first.toByteArray();
     second_ = second.toByteArray();
     return true;
+}
+
+void CMPSChunkHeader41::Clear()
+{
+    FreeData();
+    version_ = 0;
+    product_.clear();
+    first_.clear();
+    second_.clear();
 }
 
 void CMPSChunkHeader41::Write(ByteWriter& out, int16_t version) const

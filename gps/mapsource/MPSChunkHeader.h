@@ -10,6 +10,8 @@ public:
     static constexpr size_t kVersionSize = 2;
 
     bool Parse(CMPSChunk& read);
+    // Back to the state of a new object.
+    void Clear();
     // Appends the record with the version (105 for 0).
     static void Write(ByteWriter& out, int16_t version);
 
@@ -27,6 +29,8 @@ public:
     static constexpr size_t kVersionSize = 2;
 
     bool Parse(CMPSChunk& read);
+    // Back to the state of a new object: no version, no texts.
+    void Clear();
     // Appends the record with the version (504 for 0), the product "SQA" and this record's two
     // texts (empty when absent).
     void Write(ByteWriter& out, int16_t version) const;

@@ -22,12 +22,5 @@ bool CMPSChunkMap::Parse(CMPSChunk& read, int version)
 
 bool CMPSMap::Read(ByteCursor& cursor, int version)
 {
-    RemoveAll();
-    return ReadRecordList(cursor, CMPSChunk::kMap, [&](CMPSChunk& raw) {
-        auto map = std::make_unique<CMPSChunkMap>();
-        if (!map->Parse(raw, version))
-            return false;
-        items.push_back(std::move(map));
-        return true;
-    });
+    return ReadRecordsInto(cursor, CMPSChunk::kMap, &items, version);
 }

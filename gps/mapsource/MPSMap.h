@@ -1,5 +1,6 @@
 #pragma once
 // 'L' map records of the MapSource formats and the list of them.
+#include "gps/GPSRecordList.h"
 #include "gps/mapsource/MPSChunk.h"
 
 #include <memory>
@@ -16,12 +17,8 @@ public:
     bool isUtf8 = false;
 };
 
-class CMPSMap {
+class CMPSMap : public CGPSRecordList<CMPSChunkMap> {
 public:
     // Reads the 'L' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
-    void RemoveAll() { items.clear(); }
-    int count() const { return int(items.size()); }
-
-    std::vector<std::unique_ptr<CMPSChunkMap>> items;
 };

@@ -16,12 +16,5 @@ bool CMPSChunkRoute::Parse(CMPSChunk& read, int version)
 
 bool CMPSRoute::Read(ByteCursor& cursor, int version)
 {
-    RemoveAll();
-    return ReadRecordList(cursor, CMPSChunk::kRoute, [&](CMPSChunk& raw) {
-        auto route = std::make_unique<CMPSChunkRoute>();
-        if (!route->Parse(raw, version))
-            return false;
-        items.push_back(std::move(route));
-        return true;
-    });
+    return ReadRecordsInto(cursor, CMPSChunk::kRoute, &items, version);
 }

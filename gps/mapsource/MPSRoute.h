@@ -1,6 +1,7 @@
 #pragma once
 // 'R' route records of the MapSource formats and the list of them. Only the name is read;
 // the rest of the record is held as it is.
+#include "gps/GPSRecordList.h"
 #include "gps/mapsource/MPSChunk.h"
 
 #include <memory>
@@ -16,12 +17,8 @@ public:
     bool isUtf8 = false;
 };
 
-class CMPSRoute {
+class CMPSRoute : public CGPSRecordList<CMPSChunkRoute> {
 public:
     // Reads the 'R' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
-    void RemoveAll() { items.clear(); }
-    int count() const { return int(items.size()); }
-
-    std::vector<std::unique_ptr<CMPSChunkRoute>> items;
 };

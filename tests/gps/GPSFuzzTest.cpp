@@ -1,10 +1,12 @@
 // Damaged copies of real files through the format manager: every truncation and seeded bit
 // flips. Each must give null or an object whose every hand-out works.
 #include "GpsTestSupport.h"
+#include "MpsBuilder.h"
 #include "TempDir.h"
 
 #include "gps/gdb/GDBFile.h"
 #include "gps/GPSFileManager.h"
+#include "gps/mps/MPSFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -43,6 +45,13 @@ void Exercise(const CGPSFile& file)
         copy.AddWayPointCopy(&file, i, "n", "c", 1);
     }
     EXPECT_GT(copy.ToBytes().size(), 0);
+    // Whole-file conversions between the two MapSource formats.
+    CMPSFile mps;
+    EXPECT_EQ(mps.ConvertFrom(&file), file.FormatCode() == CGPSFile::kGDB ? 1 : 0);
+    EXPECT_GT(mps.ToBytes().size(), 0);
+    CGDBFile gdb;
+    EXPECT_EQ(gdb.ConvertFrom(&file), file.FormatCode() == CGPSFile::kMPS ? 1 : 0);
+    EXPECT_GT(gdb.ToBytes().size(), 0);
 }
 
 QByteArray Big5File()
@@ -54,12 +63,47 @@ QByteArray Big5File()
     return gdb.bytes;
 }
 
+// An MPS file with Big5 texts, every kind of record and a point without height or time.
+QByteArray MpsFile()
+{
+    MpsWayPointFields w;
+    w.name = Big5(u"雪山北峰"_qs);
+    w.description = Big5(u"志佳陽線"_qs);
+    w.heightDefined = 1;
+    w.height = 3703;
+    MpsBuilder mps;
+    mps.WayPoint(w).WayPoint({.name = "B"}).Route("R");
+    mps.Track(Big5(u"步道"_qs), {{1, 2, 1, 800, 1, 1680307200}, {3, 4, 0, 1.0e25, 0, 0}}).Map("M");
+    return mps.bytes;
+}
+
+// The MPS file this program writes from a gpsbabel GDB file.
+QByteArray MpsFromGdb()
+{
+    auto gdb = CGPSFileManager().OpenFile(GpsFixture("gpsbabel_v3.gdb"));
+    CMPSFile mps;
+    return gdb && mps.ConvertFrom(gdb.get()) ? mps.ToBytes() : QByteArray();
+}
+
+// A fixture file, or one of the files built here.
+QByteArray FuzzInput(const QByteArray& name)
+{
+    if (name == "big5")
+        return Big5File();
+    if (name == "mps")
+        return MpsFile();
+    if (name == "mps_from_gdb")
+        return MpsFromGdb();
+    return ReadBytes(GpsFixture(name));
+}
+
 class GPSFuzz : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 {
-    // A fixture, or "big5": a version-108 file with Big5 texts, a route and a map.
-    const QByteArray original = QByteArray(GetParam()) == "big5" ? Big5File() : ReadBytes(GpsFixture(GetParam()));
+    // A fixture, or "big5": a version-108 file with Big5 texts, a route and a map; "mps" and
+    // "mps_from_gdb": MPS files.
+    const QByteArray original = FuzzInput(GetParam());
     ASSERT_FALSE(original.isEmpty());
     TempDir dir;
     const QString path = dir.file("damaged.gdb");
@@ -91,6 +135,8 @@ TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, GPSFuzz,
-                         ::testing::Values("gpsbabel_v1.gdb", "gpsbabel_v2.gdb", "gpsbabel_v3.gdb", "big5"));
+                         ::testing::Values("gpsbabel_v1.gdb", "gpsbabel_v2.gdb", "gpsbabel_v3.gdb", "big5",
+                                           "mps", "mps_from_gdb", "gpsbabel_10.gpx", "gpsbabel_11.gpx",
+                                           "hand.gpx"));
 
 } // namespace

@@ -1,0 +1,97 @@
+#pragma once
+// The owned records of one kind in a GPS file, in file order, and the hand-out shapes that
+// every format's waypoint and track lists share: each format supplies only how one of its
+// records becomes an exchange record.
+#include "gps/GPSRecords.h"
+
+#include <QByteArrayView>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+template <class Record>
+class CGPSRecordList {
+public:
+    void RemoveAll() { items.clear(); }
+    int count() const { return int(items.size()); }
+    // Index of the first record whose Name has exactly these bytes, or -1.
+    int Find(QByteArrayView name) const
+    {
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i]->Name == name)
+                return int(i);
+        }
+        return -1;
+    }
+
+    std::vector<std::unique_ptr<Record>> items;
+};
+
+namespace gps {
+
+template <class Item>
+using OwnedItems = std::vector<std::unique_ptr<Item>>;
+
+// One exchange record per item, in order, through fill(item, record); 0 for a null array.
+template <class Item, class Out, class Fill>
+int FillEach(const OwnedItems<Item>& items, Out* records, Fill fill)
+{
+    if (!records)
+        return 0;
+    for (const auto& item : items)
+        fill(*item, *records++);
+    return 1;
+}
+
+// The exchange record of item index alone; 0 for a null record or an index out of range.
+template <class Item, class Out, class Fill>
+int FillAt(const OwnedItems<Item>& items, int index, Out* record, Fill fill)
+{
+    if (!record || index < 0 || index >= int(items.size()))
+        return 0;
+    fill(*items[size_t(index)], *record);
+    return 1;
+}
+
+// The sum of the tracks' point counts, at most INT32_MAX.
+template <class Track>
+int PointTotal(const OwnedItems<Track>& tracks)
+{
+    int64_t total = 0;
+    for (const auto& track : tracks)
+        total += int64_t(track->points.size());
+    return int(std::min<int64_t>(total, INT32_MAX));
+}
+
+// Track records (narrow or wide): the name through name(track, field), the point count, and
+// reserved 0. 0 for a null array.
+template <class Track, class Out, class Name>
+int FillTrackRecords(const OwnedItems<Track>& tracks, Out* records, Name name)
+{
+    return FillEach(tracks, records, [&](const Track& track, Out& record) {
+        name(track, record.name);
+        record.pointCount = int32_t(track.points.size());
+        record.reserved = 0;
+    });
+}
+
+// The name and points of track index: the name through name(track, field), each point
+// through point(&exchangePoint, point). 0 for a null out; 1 and nothing filled for an index
+// out of range.
+template <class Track, class Name, class Point>
+int FillTrackPoints(const OwnedItems<Track>& tracks, int index, GPSTrackPointList* out, Name name, Point point)
+{
+    if (!out)
+        return 0;
+    if (index < 0 || index >= int(tracks.size()))
+        return 1;
+    const Track& track = *tracks[size_t(index)];
+    name(track, out->name);
+    out->count = int32_t(track.points.size());
+    out->points.reset(new GPSTrackPoint[track.points.size()]);
+    for (size_t i = 0; i < track.points.size(); ++i)
+        point(&out->points[i], track.points[i]);
+    return 1;
+}
+
+} // namespace gps

@@ -1,0 +1,16 @@
+#pragma once
+// The tracks of a GPX file, in file order.
+#include "gps/gpx/GPXTagTrack.h"
+
+#include <memory>
+#include <vector>
+
+class CGPXTrack {
+public:
+    // Reads the trk element whose start tag begins at at in text and appends it; *end receives
+    // the position after it. False for a damaged element.
+    bool Parse(QByteArrayView text, qsizetype at, qsizetype* end);
+    int count() const { return int(items.size()); }
+
+    std::vector<std::unique_ptr<CGPXTagTrack>> items;
+};
