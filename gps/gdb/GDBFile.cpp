@@ -167,10 +167,7 @@ int CGDBFile::GetTrackPoints(GPSTrackPointList* out, int index) const
         [](const CGDBChunkTrack& track, char* name) {
             gps::Utf8ToAnsi(name, GPSTrackPointList::kNameSize, track.Name, track.isUtf8);
         },
-        [](GPSTrackPoint* to, const GDBTrackPoint& point) {
-            *to = {point.Longitude, point.Latitude, point.HeightDefined ? point.Height : 0,
-                   point.TimeDefined ? point.Time : 0};
-        });
+        gps::mapsource::FillTrackPoint<GDBTrackPoint>);
 }
 
 int CGDBFile::GetRouteCount() const { return routes_.count(); }

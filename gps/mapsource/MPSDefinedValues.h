@@ -52,4 +52,13 @@ void FillWayPointW(const WayPoint& waypoint, GPSWayPointRecordW& record)
     record.altitude = waypoint.HeightDefined ? waypoint.Height : 0;
 }
 
+// A GDB or MPS track point as an exchange point: height and time only where their defined bytes
+// say they are there (a file converted from an eTrex one holds 1.0e25 behind a clear byte).
+template <class TrackPoint>
+void FillTrackPoint(GPSTrackPoint* to, const TrackPoint& point)
+{
+    *to = {point.Longitude, point.Latitude, point.HeightDefined ? point.Height : 0,
+           point.TimeDefined ? point.Time : 0};
+}
+
 } // namespace gps::mapsource

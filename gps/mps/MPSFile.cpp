@@ -102,10 +102,7 @@ int CMPSFile::GetTrackPoints(GPSTrackPointList* out, int index) const
         [](const CMPSChunkTrack& track, char* name) {
             gps::CopyAnsiToField(name, GPSTrackPointList::kNameSize, track.Name);
         },
-        [](GPSTrackPoint* to, const MPSTrackPoint& point) {
-            *to = {point.Longitude, point.Latitude, DefinedHeight(point.HeightDefined, point.Height),
-                   point.TimeDefined ? point.Time : 0};
-        });
+        gps::mapsource::FillTrackPoint<MPSTrackPoint>);
 }
 
 int CMPSFile::GetRouteCount() const { return routes_.count(); }
