@@ -252,6 +252,7 @@ bool CGroupBase::RunFindDialog(IMainWindow*, CSubsetBase*, QString*, int, int) {
 bool CGroupBase::PopupItemMenu(IItemList*, int) { return false; }
 int CGroupBase::SetActiveView(IPointView*) { return 0; }
 bool CGroupBase::ShowItemOnMap(IPointView*, int) { return false; }
+bool CGroupBase::ShowItemOnMapAt(IPointView*, int, int, std::optional<quint32>) { return false; }
 CGPSFile* CGroupBase::LoadWaypointFile(bool) { return nullptr; }
 GPSWayPointSet* CGroupBase::GetWaypointSet() { return &waypointSet; }
 void CGroupBase::FormatItemDescription(int, QString*) {}

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CGroupTable;
@@ -169,6 +170,11 @@ public:
     virtual bool PopupItemMenu(IItemList* list, int row);
     virtual int SetActiveView(IPointView* view);
     virtual bool ShowItemOnMap(IPointView* view, int item);
+    // Adds an item's point to the view with the caller's number, keyed by key (the value of the
+    // row that shows the item; the item index when not given); false for an item outside the
+    // items. The base has no points.
+    virtual bool ShowItemOnMapAt(IPointView* view, int item, int number,
+                                 std::optional<quint32> key = std::nullopt);
     virtual CGPSFile* LoadWaypointFile(bool defaultName);
     virtual GPSWayPointSet* GetWaypointSet();
     virtual void FormatItemDescription(int item, QString* text);
@@ -254,6 +260,8 @@ public:
 
     // Item files refused because their path does not fit a record.
     const QStringList& LongPathFiles() const { return longPathFiles; }
+    // Records refused because the group already held kMaxItems items.
+    int RefusedAsFull() const { return refusedAsFull; }
 
     // Takes ownership of a subset; false (and the subset deleted) when the group is full.
     bool AddSubset(CSubsetBase* subset);
@@ -353,6 +361,7 @@ private:
     // Positions of the cached records by folded path, built when the cache is read.
     QHash<QString, QList<int>> cacheIndex;
     QStringList longPathFiles;
+    int refusedAsFull = 0;
     SubsetTreeContext treeContext;
 };
 

@@ -87,8 +87,12 @@ bool CGroupBase::HasNameKey(const QString& path) const
 
 std::byte* CGroupBase::AppendItemSlot(std::size_t size)
 {
-    if (size == 0 || (recordSize != 0 && size != recordSize) || itemCount >= kMaxItems)
+    if (size == 0 || (recordSize != 0 && size != recordSize))
         return nullptr;
+    if (itemCount >= kMaxItems) {
+        ++refusedAsFull;
+        return nullptr;
+    }
     const int element = int(size) + kElementExtra;
     if (itemCount >= itemCapacity) {
         const int grown = itemCapacity == 0 ? kFirstCapacity

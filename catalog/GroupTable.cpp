@@ -31,6 +31,9 @@ const QString kCountFormat = QStringLiteral("%1 (%2)");
 const QString kProgressFormat = QStringLiteral("%1...");
 const QString kLongPathFormat = QStringLiteral("下列 %1 個項目檔的路徑太長，未載入：\n%2");
 const QString kMoreFiles = QStringLiteral("……");
+const QString kFullGroupStart = QStringLiteral("[");
+const QString kFullGroupMiddle = QStringLiteral("]項目超過 ");
+const QString kFullGroupEnd = QStringLiteral(" 個，其餘的項目未載入！");
 
 // "name (count)": both substituted at once, so that a '%' in a folder name stays as it is.
 QString WithCount(const QString& name, int count)
@@ -205,6 +208,7 @@ CGroupBase* CGroupTable::GetGroup(int index, IStatusText* status)
         LoadFiles(made.get(), files);
     made->OnLoaded();
     ReportLongPaths(*made);
+    ReportFullGroup(*made, index);
     group[std::size_t(index)] = std::move(made);
     return group[std::size_t(index)].get();
 }
@@ -236,6 +240,16 @@ void CGroupTable::ReportLongPaths(const CGroupBase& g) const
     if (paths.size() > kLongPathsListed)
         listed << kMoreFiles;
     windowServices.messageBox->Show(kLongPathFormat.arg(paths.size()).arg(listed.join(QLatin1Char('\n'))),
+                                    MessageIcon::Exclamation);
+}
+
+// A group holds at most CGroupBase::kMaxItems items; the files beyond are not loaded.
+void CGroupTable::ReportFullGroup(const CGroupBase& g, int index) const
+{
+    if (g.RefusedAsFull() == 0 || !windowServices.messageBox)
+        return;
+    windowServices.messageBox->Show(kFullGroupStart + FolderName(index) + kFullGroupMiddle
+                                        + QString::number(CGroupBase::kMaxItems) + kFullGroupEnd,
                                     MessageIcon::Exclamation);
 }
 

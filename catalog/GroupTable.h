@@ -107,6 +107,8 @@ private:
     void LoadFiles(CGroupBase* group, const QList<platform::DirEntry>& files);
     static void FillFromCache(CGroupBase* group);
     void ReportLongPaths(const CGroupBase& group) const;
+    // Tells the user once when a load left items out because the group was full.
+    void ReportFullGroup(const CGroupBase& group, int index) const;
     // The first level word that begins text: its level and position (0-based) and the number
     // after it; false when none does.
     bool MatchLevel(const QString& text, int* level, int* position, int* number) const;

@@ -38,7 +38,8 @@ def write(path, text, encoding="utf-16"):
 MATES = [
     ("阿凱", [("Title", "阿凱的登山紀錄"), ("ShortTitle", "阿凱"), ("KeyTitle", "阿凱"),
              ("KeyLink", "阿凱Link")]),
-    ("山羊", [("Title", "山羊&小鹿"), ("ShortTitle", "山羊"), ("KeyTitle", "山羊"), ("KeyLink", "山羊Link")]),
+    # A title that holds "&" (doubled in menus) and "%d" (kept as written).
+    ("山羊", [("Title", "山羊&小鹿%d隊"), ("ShortTitle", "山羊"), ("KeyTitle", "山羊"), ("KeyLink", "山羊Link")]),
     # Title only: the peak files record this companion under "Wendy1", "Wendy2", ...
     ("Wendy", [("Title", "Wendy")]),
 ]
@@ -110,7 +111,7 @@ PEAKS = [
                        visits=[33, 120], bluesky=["(八022)合歡東峰"], mates=[("Wendy", ["2019.1.12"])])),
     ("合歡山北峰", peak("合歡山北峰", "", 3422, "三等三角點", "南投縣,花蓮縣", 24.1817, 121.2456, "HEHUANN",
                        visits=[34], bluesky=["(八018)合歡北峰"])),
-    ("合歡山西峰", peak("合歡山西峰", "", 3145, "三等三角點", "南投縣", 24.1828, 121.2364, "HEHUANW",
+    ("合歡山西峰", peak("合歡山西峰", "", 3145, "三等三角點", "南投縣仁愛鄉", 24.1828, 121.2364, "HEHUANW",
                        visits=[121], bluesky=["(八017)合歡西峰"])),
     ("石門山", peak("石門山", "", 3237, "三等三角點", "南投縣,花蓮縣", 24.1461, 121.2875, "SHIMEN",
                    visits=[5], bluesky=["(八023)合歡群峰"], mates=[("阿凱", ["2003/1/25"])])),
@@ -148,13 +149,13 @@ PEAKS = [
                           ("Wendy", ["2018.2.17", "2020.12.5"])]), "cp950"),
     ("觀音山", peak("觀音山", "硬漢嶺", 616, "二等1069", "新北市", 25.1353, 121.4247, "GUANYIN",
                    visits=[1], mates=[("阿凱", ["2000/10/1"])]), "cp950"),
-    ("基隆山", peak("基隆山", "", 588, "三等1109", "新北市", 25.1217, 121.8600, "KEELUNG",
+    ("基隆山", peak("基隆山", "", 588, "三等1109", "新北市瑞芳區", 25.1217, 121.8600, "KEELUNG",
                    visits=[15], mates=[("Wendy", ["2015.6.20"])]), "cp950"),
-    ("五分山", peak("五分山", "", 757, "二等1065", "新北市", 25.0706, 121.7817, "WUFEN",
+    ("五分山", peak("五分山", "", 757, "二等1065", "新北市平溪區", 25.0706, 121.7817, "WUFEN",
                    visits=[16])),
-    ("劍潭山", peak("劍潭山", "", 153, "二等1064", "台北市", 25.0844, 121.5344, "JIANTAN",
+    ("劍潭山", peak("劍潭山", "", 153, "二等1064", "台北市士林區", 25.0844, 121.5344, "JIANTAN",
                    visits=[3, 24])),
-    ("南港山", peak("南港山", "", 375, "三等695", "台北市", 25.0261, 121.5867, "NANGANG",
+    ("南港山", peak("南港山", "", 375, "三等695", "台北市信義區", 25.0261, 121.5867, "NANGANG",
                    visits=[4], mates=[("山羊", ["98/1/1"])]), "cp950"),
 ]
 
@@ -185,11 +186,131 @@ OLD_TRAILS = [
                  ("Track", "錐麓")]),
 ]
 
-# The regions of the settings' region list; the first three are greater Taipei.
-REGIONS = ["台北市", "新北市", "基隆市", "宜蘭縣", "新竹縣", "苗栗縣", "台中市", "南投縣", "嘉義縣", "高雄市",
+# The regions of the settings' region list; the first three are greater Taipei. 台北縣 is the
+# old name the owner's lists keep; [DisplayName] shows it as 新北市 while the peak files say 新北市.
+REGIONS = ["台北市", "台北縣", "基隆市", "宜蘭縣", "新竹縣", "苗栗縣", "台中市", "南投縣", "嘉義縣", "高雄市",
            "屏東縣", "台東縣", "花蓮縣"]
+# Member words of some regions: the townships the peak files name (烏來 and 三峽 name no peak).
+REGION_MEMBERS = [("台北市", "士林,信義"), ("台北縣", "新北市,烏來,三峽,瑞芳,平溪"), ("南投縣", "仁愛")]
+# Region sets: [Talvane] Region1, ... and the regions of each under its name in [Region].
+REGION_SETS = [("大台北", "台北市,台北縣,基隆市"), ("中部", "台中市,南投縣,苗栗縣")]
+CONVERSIONS = ["台北縣,新北市"]
 
+# Title lists: [Talvane] Title1, ...; a title with a [TitleSet] entry stands for the set's
+# titles, the later ones shown beneath the first. Each list's entries are under its name in
+# [Title] (whole, or in numbered parts name1, name2, ...). An entry is a peak's Name, or a Name
+# with a region part "(...)" and, after it, a stone part "(...)".
+TITLES = ["百岳", "小百岳"]
+TITLE_SETS = [("百岳", "百岳,五嶽,三尖")]
+TITLE_ENTRIES = [
+    ("百岳1", "玉山(南投)(一等),玉山北峰,玉山東峰,玉山南峰,雪山,雪山北峰,桃山,品田山,池有山,志佳陽大山,"
+             "大霸尖山,南湖大山,南湖北山,中央尖山,合歡山,合歡山東峰,合歡山北峰,合歡山西峰"),
+    ("百岳2", "石門山,畢祿山,白姑大山,奇萊北峰,奇萊主山,能高山(南投),西巒大山,郡大山,秀姑巒山,向陽山,"
+             "三叉山,關山,卑南主山,北大武山,馬博拉斯山,大水窟山,達芬尖山"),
+    ("五嶽", "玉山,雪山,秀姑巒山,南湖大山,北大武山"),
+    ("三尖", "中央尖山,大霸尖山,達芬尖山"),
+    ("小百岳", "七星山,觀音山,基隆山,五分山,南港山,大崙頭山,紅淡山"),
+]
+# More visited peaks of a list than this is worth a warning.
+WARNINGS = [("三尖", "2")]
+
+GROUP_KEY = "Talvane"
+GROUP_NAME = "山"
 GROUPS = [("山", "Talvane", PEAKS), ("基石", "Stone", STONES), ("古道", "OldTrail", OLD_TRAILS)]
+
+
+def split_list(text, limit):
+    """The settings' comma lists: a "," after the first character ends a piece; with no comma,
+    or a comma first, the rest is one piece."""
+    pieces = []
+    while text and len(pieces) < limit:
+        comma = text.find(",")
+        if comma > 0:
+            pieces.append(text[:comma])
+            text = text[comma + 1:]
+        else:
+            pieces.append(text)
+            text = ""
+    return pieces
+
+
+def peak_keys():
+    return [dict(entry[1]) for entry in PEAKS]
+
+
+def entry_matches(entry, keys):
+    """Whether a title entry names the peak: the name alone, or name(region)[(stone)]."""
+    name = keys["Name"]
+    if entry == name:
+        return True
+    p = entry.find("(")
+    if p < 0 or len(name) != p or entry[:p] != name:
+        return False
+    q = entry.find(")")
+    if q < 0 or q <= p + 1:
+        return False
+    if entry[p + 1:q] not in keys.get("Region", ""):
+        return False
+    r = entry.find("(", q)
+    if r < 0:
+        return True
+    t = entry.find(")", r)
+    if t < 0 or t <= r + 1:
+        return True
+    return entry[r + 1:t] in keys.get("Stone", "")
+
+
+def title_entries(title):
+    parts = dict(TITLE_ENTRIES)
+    text = parts.get(title)
+    if text is None:
+        numbered = []
+        n = 1
+        while "%s%d" % (title, n) in parts and n <= 15:
+            numbered.append(parts["%s%d" % (title, n)])
+            n += 1
+        text = ",".join(numbered)
+    return split_list(text, 180)
+
+
+def title_count(title):
+    """Rows of a title list: the entries that some peak names first."""
+    entries = title_entries(title)
+    named = set()
+    for keys in peak_keys():
+        for i, entry in enumerate(entries):
+            if entry_matches(entry, keys):
+                named.add(i)
+                break
+    return len(named)
+
+
+def region_words(region):
+    return [region] + split_list(dict(REGION_MEMBERS).get(region, ""), 30)
+
+
+def region_count(words):
+    """Peaks whose region text holds one of the words."""
+    return sum(1 for keys in peak_keys() if any(w in keys["Region"] for w in words))
+
+
+def subset_counts():
+    """The row count of every title and region subset of the peak group, under its name."""
+    counts = []
+    titles = []
+    for title in TITLES:
+        titles += split_list(dict(TITLE_SETS).get(title, title), 500)
+    counts += [(t, title_count(t)) for t in titles]
+    for name, regions in REGION_SETS:
+        words = []
+        for region in split_list(regions, 30):
+            words += region_words(region)
+        counts.append((name + "的" + GROUP_NAME, region_count(words)))
+    for region in REGIONS:
+        counts.append((region + "的" + GROUP_NAME, region_count(region_words(region))))
+        for member in region_words(region)[1:]:
+            counts.append((member + "的" + GROUP_NAME, region_count([member])))
+    return [(name, str(n)) for name, n in counts if n > 0]
 
 
 def main():
@@ -199,7 +320,13 @@ def main():
         ("DataGroup", [("BaseFolder", "data"), ("Group1", "山"), ("Group2", "基石"), ("Group3", "古道")]),
         ("StoneLevel", [("Level1", "一等三角點,一等"), ("Level2", "二等三角點,二等"),
                         ("Level3", "三等三角點,三等"), ("Level4", "森林三角點,森林"), ("Level5", "圖根點,圖根")]),
-        ("Region", [("RegionList", ",".join(REGIONS))]),
+        (GROUP_KEY, [("Title%d" % (i + 1), t) for i, t in enumerate(TITLES)]
+         + [("Region%d" % (i + 1), name) for i, (name, _) in enumerate(REGION_SETS)]),
+        ("TitleSet", TITLE_SETS),
+        ("Title", TITLE_ENTRIES),
+        ("Warning", WARNINGS),
+        ("Region", [("RegionList", ",".join(REGIONS))] + REGION_MEMBERS + REGION_SETS),
+        ("DisplayName", [("Convert%d" % (i + 1), c) for i, c in enumerate(CONVERSIONS)]),
         ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
     ]))
     write(os.path.join(HERE, "Local.txt"), ini([("GPS", [])]))
@@ -212,6 +339,7 @@ def main():
             encoding = entry[2] if len(entry) > 2 else "utf-16"
             write(os.path.join(DATA, folder, name + ".txt"), ini([(section, keys)]), encoding)
         counts.append((folder, [("NumOfItems", str(len(items)))]))
+    counts.append((GROUP_KEY, subset_counts()))
     write(os.path.join(DATA, "Cache.txt"), ini(counts))
 
 

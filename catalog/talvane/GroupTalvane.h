@@ -9,6 +9,8 @@
 #include <array>
 #include <memory>
 
+class IClock;
+
 class CGroupTalvane : public CGroupBase {
 public:
     // The companions the group keeps.
@@ -31,8 +33,24 @@ public:
     // The item argument of the counts that asks for the number of items with an entry.
     static constexpr int kAllItems = -1;
 
+    // The numbered settings keys of a subset list are read from 1 up to this.
+    static constexpr int kMaxNumberedKeys = 500;
+    // Regions of the region list that get subsets.
+    static constexpr int kMaxRegions = 25;
+    // The first year with re-visit subsets: one per year back from the year before.
+    static constexpr int kFirstReVisitYear = 2002;
+
     CGroupTalvane();
     ~CGroupTalvane() override;
+
+    // Set-up (GroupTalvaneInit.cpp): the subsets defined by the settings file, in their fixed
+    // order, and the companion table; always true.
+    bool Init(const QString& settingsFile, CGroupTable* table, const QString& folder) override;
+    // The visit subsets, which depend on the loaded peaks and on today's year; true.
+    bool OnLoaded() override;
+    // The number of re-visit subsets in the clock's current year: one per year since 2001
+    // until the year before; 0 without a clock or before 2002.
+    static int ReVisitYears(const IClock* clock);
 
     // Loading (GroupTalvaneLoad.cpp).
     bool LoadItemFile(const QString& path, const platform::FileTime& writeTime) override;
@@ -59,6 +77,58 @@ public:
     bool FindItemsByAtlasRef(int code, int* count, QList<int>* indices) override;
     bool JoinNamesByAtlasRef(int code, QString* text) override;
 
+    // The item list: columns, rows, sorting and summaries (GroupTalvaneList.cpp,
+    // GroupTalvaneSort.cpp, GroupTalvaneSummary.cpp). Rows carry the values of ItemRowValue;
+    // stone-group rows name stones of the related stone group. A row or value that names no
+    // peak or stone gives false or an empty text.
+    struct ListColumn {
+        static constexpr int kName = 0, kHeight = 1, kStones = 2, kRegion = 3, kClimbed = 4;
+        static constexpr int kCount = 5;
+        static constexpr int kNameWidth = 120;
+        static constexpr int kHeightWidth = 70;
+        static constexpr int kStonesWidth = 150;
+        static constexpr int kRegionWidth = 80;
+        static constexpr int kClimbedWidth = 60;
+    };
+    // How InsertItemRowAt shows a peak.
+    struct RowOptions {
+        bool secondStone = false;  // the row of the peak's second stone (value 20000 + i)
+        bool thirdStone = false;   // the row of its third stone (value 40000 + i)
+        bool markGiven = false;    // column 4 from mark instead of the peak's visits
+        bool mark = false;
+        bool aliasFirst = false;   // the row's own stone with its alias before it
+    };
+    // What a row value shows: a peak of this group, or a stone of the stone group given.
+    struct RowRecord {
+        const TalvaneItemRecord* peak = nullptr;
+        const StoneItemRecord* stone = nullptr;
+        int stoneSlot = 0;  // the peak's stone the row stands for: 0 Stone, 1 Stone2, 2 Stone3
+        bool Valid() const { return peak || stone; }
+    };
+
+    void SetupItemColumns(IItemList* list, const ColumnLayout* layout) override;
+    void SetupAssignColumns(IItemList* list) override;
+    bool InsertItemRow(IItemList* list, int row, int item) override;
+    bool InsertItemRowAt(IItemList* list, int row, int item, const RowOptions& options);
+    // The row of stone `stone` of stones (this group's related group, as FindRelatedGroup gives
+    // it), with value 60000 + stone; false when stones holds no such stone record.
+    static bool InsertTalvaneRow(IItemList* list, int row, const CGroupBase* stones, int stone,
+                                 bool aliasFirst);
+    // What value names; stones (may be null) resolves the stone-group rows.
+    RowRecord ResolveRow(quint32 value, const CGroupBase* stones) const;
+    bool SortItemList(IItemList* list, int column) override;
+    int GetDefaultSortColumn() override;
+    bool ShowItemSummary(IStatusText* window, int item) override;
+    bool ShowRowSummary(IStatusText* window, IItemList* list, int row) override;
+    bool ShowRecordSummary(IStatusText* window, const TalvaneItemRecord& record);
+    bool AppendItemSummary(int item, QString* text) override;
+    void FormatItemDescription(int item, QString* text) override;
+    // Name, "(Name2)", height and the three stones: a peak's map label and waypoint comment.
+    static QString FormatTalvaneDescription(const TalvaneItemRecord& record);
+    bool ShowItemOnMap(IPointView* view, int item) override;
+    bool ShowItemOnMapAt(IPointView* view, int item, int number,
+                         std::optional<quint32> key = std::nullopt) override;
+
     // The record of a peak; null outside the items.
     const TalvaneItemRecord* Record(int item) const;
 
@@ -74,6 +144,27 @@ public:
     platform::FileTime NewestFileTime() const { return newestFileTime; }
 
 private:
+    // The steps of Init, in the order they run.
+    void AddTitles();
+    void AddNamedLists();
+    void AddHeights();
+    void AddStoneClasses();
+    void AddDoubleStone();
+    void AddSerials();
+    void AddRegionSets();
+    void AddRegions();
+    void AddNoRecordSubsets();
+    void AddSameNames();
+    void AddPostfixes();
+    void ReadMates();
+    // [section] key1, key2, ... of the settings file up to kMaxNumberedKeys (keyPrefix followed
+    // by the number), ending at the first empty value.
+    QStringList ReadNumberedSettings(const QString& section, const QString& keyPrefix,
+                                     int limit = kMaxNumberedKeys) const;
+    // The subsets of OnLoaded.
+    void AddVisitSubset(int times, bool variant);
+    void AddReVisitSubset(int years);
+
     void ReadFields(const QString& path, TalvaneItemRecord* record) const;
     void ReadMateVisits(const QString& path, TalvaneItemRecord* record);
     // Reads one companion's visits into record->MateVisits from *held on.

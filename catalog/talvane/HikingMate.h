@@ -4,6 +4,8 @@
 // companion visit codes.
 #include <QString>
 
+#include <memory>
+
 struct HikingMate {
     QString path;       // the companion's file
     QString title;      // [Hiking] Title
@@ -16,4 +18,9 @@ struct HikingMate {
     // the prefix followed by n in decimal. The prefix is taken as it stands, never as a format.
     QString VisitKey(int n) const { return keyTitle + QString::number(n); }
     QString LinkKey(int n) const { return keyLink + QString::number(n); }
+
+    // The companion whose file is fileName in the data folder's companions' folder. A missing
+    // or unreadable file gives a companion with an empty title and empty key prefixes, which
+    // still takes its place in the companion table.
+    static std::unique_ptr<HikingMate> FromFile(const QString& fileName);
 };

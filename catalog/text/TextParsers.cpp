@@ -103,13 +103,13 @@ bool ParseDateText(QStringView text, int* year, int* month, int* day)
     return store(true);
 }
 
+// Only a trailing "%d" is the number's place: a "%d" inside a companion's title is text.
 QString FormatNumberedKey(QStringView pattern, int n)
 {
     const QString number = QString::number(n);
-    const qsizetype at = pattern.indexOf(u"%d");
-    if (at < 0)
-        return pattern.toString() + number;
-    return pattern.first(at).toString() + number + pattern.mid(at + 2).toString();
+    if (pattern.endsWith(u"%d"))
+        return pattern.chopped(2).toString() + number;
+    return pattern.toString() + number;
 }
 
 bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* value)

@@ -20,7 +20,7 @@ qsizetype DigitRunEnd(QStringView text, qsizetype from);
 // what was parsed before a failure (0 for what was not reached).
 bool ParseDateText(QStringView text, int* year, int* month, int* day);
 
-// A numbered key pattern with n in place of its "%d" (appended when there is none).
+// A numbered key pattern with n in place of a trailing "%d" (appended when there is none).
 QString FormatNumberedKey(QStringView pattern, int n);
 
 // Raw scan of a "key=value" CR LF line: finds key followed by "=" at or after *pos (a plain

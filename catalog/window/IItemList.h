@@ -11,6 +11,10 @@ enum class ColumnAlign { Left, Right, Center };
 
 class IItemList {
 public:
+    // The value of a row that names no item (a separator between the blocks of a comparison
+    // list): outside every item and stone-row range, and never 0, which is item 0.
+    static constexpr quint32 kNoItemRow = 0xFFFFFFFFu;
+
     virtual ~IItemList() = default;
 
     // Columns. Widths are in pixels and are the program's; the header does not stretch them.

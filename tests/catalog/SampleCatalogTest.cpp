@@ -2,6 +2,7 @@
 // with the folders, and every item file loadable by the class its folder gets.
 #include "catalog/GroupTable.h"
 
+#include "FakeItemList.h"
 #include "FakeListBox.h"
 #include "TempDir.h"
 #include "TestGroups.h"
@@ -9,6 +10,8 @@
 #include "catalog/records/RecordText.h"
 #include "catalog/records/StoneItemRecord.h"
 #include "catalog/records/TrailItemRecord.h"
+#include "catalog/subsets/SubsetBase.h"
+#include "catalog/subsets/regions/DisplayNameConversions.h"
 #include "catalog/text/TextParsers.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
@@ -23,6 +26,7 @@ protected:
     void SetUp() override
     {
         platform::ClearProfileCache();
+        DisplayNameConversions::Program().Reset();
         platform::SetProgramFolder(dir.copyTree(QStringLiteral(TALVANE_SAMPLE_DIR), QStringLiteral("bin")));
         table.SetGroupClasses({
             {[] { return std::make_unique<CGroupTalvane>(); }, 0},
@@ -31,6 +35,8 @@ protected:
         });
         ASSERT_TRUE(table.LoadSettings());
     }
+    // The sample's display-name conversions are not left to the tests after it.
+    void TearDown() override { DisplayNameConversions::Program().Reset(); }
 
     TempDir dir;
     CGroupTable table;
@@ -108,7 +114,9 @@ TEST_F(SampleCatalogTest, CompanionsAndTheirVisitsInThePeakFiles)
         const char* title;
         const char* keyTitle;
         int visits;
-    } mates[] = {{"阿凱的登山紀錄", "阿凱", 14}, {"山羊&小鹿", "山羊", 9}, {"Wendy", "Wendy", 9}};
+    } mates[] = {{"阿凱的登山紀錄", "阿凱", 14},
+                 {"山羊&小鹿%d隊", "山羊", 9},
+                 {"Wendy", "Wendy", 9}};
     const QList<platform::DirEntry> peakFiles = platform::FindFiles(table.GroupFolder(0), QStringLiteral("*.txt"));
     int n = 0;
     for (const auto& mate : mates) {
@@ -136,6 +144,43 @@ TEST_F(SampleCatalogTest, CompanionsAndTheirVisitsInThePeakFiles)
         EXPECT_EQ(visits, mate.visits) << file.toStdString();
     }
     EXPECT_TRUE(platform::GetProfileString(MainSettingsPath(), "HikingMate", "Mate4").isEmpty());
+
+    auto* peaks = static_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
+    ASSERT_NE(peaks, nullptr);
+    ASSERT_EQ(peaks->MateCount(), 3);
+    for (int m = 0; m < 3; ++m)
+        EXPECT_EQ(peaks->Mate(m)->title, QString::fromUtf8(mates[m].title)) << m;
+    EXPECT_EQ(peaks->Mate(1)->menuText, QString::fromUtf8("山羊&&小鹿%d隊"));
+    int wendy = 0;
+    for (int i = 0; i < peaks->ItemCount(); ++i)
+        wendy += peaks->CountMateVisitsOf(i, 2);
+    EXPECT_EQ(wendy, 9);
+}
+
+// Every title and region subset of the peak group lists as many peaks as the sample's script,
+// counting from its own peak data, wrote to Cache.txt; and each count there names a subset.
+TEST_F(SampleCatalogTest, TitleAndRegionSubsetsFillTheCachedCounts)
+{
+    CGroupBase* peaks = table.GetGroup(0, nullptr);
+    ASSERT_NE(peaks, nullptr);
+    QStringList listed;
+    for (int i = 0; i < peaks->SubsetCount(); ++i) {
+        CSubsetBase* subset = peaks->Subset(i);
+        const int type = subset->TypeCode();
+        if (type != CSubsetBase::kTypeTitle && type != CSubsetBase::kTypeRegion
+            && type != CSubsetBase::kTypeRegionSet)
+            continue;
+        FakeItemList list;
+        SubsetStatistics statistics;
+        const int rows = subset->FillList(&list, &statistics, nullptr);
+        const int cached = platform::GetProfileInt(CacheFilePath(), "Talvane", subset->DisplayName(), 0);
+        EXPECT_EQ(rows, cached) << subset->DisplayName().toStdString();
+        if (cached > 0)
+            listed << subset->DisplayName();
+    }
+    QStringList keys = platform::GetProfileKeys(CacheFilePath(), "Talvane");
+    EXPECT_EQ(keys, listed);
+    EXPECT_GE(listed.size(), 20);
 }
 
 } // namespace

@@ -79,7 +79,9 @@ TEST(TextParsers, NumberedKeysAndRawKeyScans)
     EXPECT_EQ(FormatNumberedKey(u"Quill%d", 12), QStringLiteral("Quill12"));
     EXPECT_EQ(FormatNumberedKey(U("阿明%d"), 1), U("阿明1"));
     EXPECT_EQ(FormatNumberedKey(u"Visit", 3), QStringLiteral("Visit3"));
-    EXPECT_EQ(FormatNumberedKey(u"%d%", 3), QStringLiteral("3%"));
+    // Only a trailing "%d" takes the number; one inside a title stays text.
+    EXPECT_EQ(FormatNumberedKey(u"%d%", 3), QStringLiteral("%d%3"));
+    EXPECT_EQ(FormatNumberedKey(U("A%dB&C%d"), 2), U("A%dB&C2"));
 
     const QString text = QStringLiteral("[S]\r\nA1=x\r\nB1=\r\nA2=y");
     qsizetype pos = 0;

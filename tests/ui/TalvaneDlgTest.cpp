@@ -160,6 +160,7 @@ TEST_F(DialogFixture, ColumnsWidenByTheListsShareUpToTwice)
     QCoreApplication::processEvents();
     const QSize first = dialog.InitialClient().size();
     QtItemList& list = dialog.ItemList();
+    ClearListCtrl(&list);
     for (int column = 0; column < 3; ++column)
         list.InsertColumn(column, QString::number(column), 300, ColumnAlign::Left);
     dialog.StoreColumnWidths();
