@@ -143,6 +143,9 @@ void CTalvaneDlg::OnSize(int width, int height)
         initialRects_[kSummarySlot].translated(leftShare, extraHeight).adjusted(0, 0, rightShare, 0));
     for (size_t i = kFirstMovingSlot; i < kResizeIds.size(); ++i)
         Item(kResizeIds[i])->setGeometry(initialRects_[i].translated(leftShare, extraHeight));
+    // The control keeps the layout it was drawn with: a shown map is drawn again at its new size.
+    if (IsMapShown())
+        currentView_->Draw(mapControl_);
 }
 
 void CTalvaneDlg::ScaleColumns(int rightShare)
