@@ -95,6 +95,7 @@ void ByteWriter::WriteInt16(int16_t value) { WriteLittleEndian(value); }
 void ByteWriter::WriteInt32(int32_t value) { WriteLittleEndian(value); }
 void ByteWriter::WriteUInt32(uint32_t value) { WriteLittleEndian(value); }
 void ByteWriter::WriteDouble(double value) { WriteLittleEndian(std::bit_cast<uint64_t>(value)); }
+void ByteWriter::WriteFloat(float value) { WriteLittleEndian(std::bit_cast<uint32_t>(value)); }
 
 void ByteWriter::WriteOptionalDouble(uint8_t defined, double value)
 {

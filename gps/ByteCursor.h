@@ -34,6 +34,7 @@ public:
     bool ReadInt32(int32_t* value);
     bool ReadUInt32(uint32_t* value);
     bool ReadDouble(double* value);
+    bool ReadFloat(float* value);
     // A defined byte, then a double only when that byte is non-zero.
     bool ReadOptionalDouble(uint8_t* defined, double* value);
     // Views the next n bytes and consumes them.
@@ -72,6 +73,15 @@ inline bool ByteCursor::ReadDouble(double* value)
     return true;
 }
 
+inline bool ByteCursor::ReadFloat(float* value)
+{
+    uint32_t bits = 0;
+    if (!ReadLittleEndian(&bits))
+        return false;
+    *value = std::bit_cast<float>(bits);
+    return true;
+}
+
 inline bool ByteCursor::ReadOptionalDouble(uint8_t* defined, double* value)
 {
     ByteCursor probe = *this;
@@ -98,6 +108,7 @@ public:
     void WriteInt32(int32_t value);
     void WriteUInt32(uint32_t value);
     void WriteDouble(double value);
+    void WriteFloat(float value);
     // The defined byte, then the double only when defined is non-zero.
     void WriteOptionalDouble(uint8_t defined, double value);
 

@@ -13,12 +13,15 @@ constexpr int kZoneHours = 8; // Taiwan
 constexpr int64_t kZoneShift = kZoneHours * kSecondsPerHour;
 const QDate kUnixEpoch(1970, 1, 1);
 const QDate kCountStart1990(1990, 1, 1);
+const QDate kGTMEpoch(1989, 12, 31); // GPS TrackMaker counts from here, both ways
 constexpr int kLastYear = 2100; // conversions end before this year
 constexpr int kCodeWTR = 101, kCodeEVO = 102, kCodeMPS = 103, kCodeGDB = 104, kCodeGTM = 105;
 
 // The day from which SecondsToLocalTime counts, after its per-format day correction.
 QDate CountStart(int code)
 {
+    if (code == kCodeGTM)
+        return kGTMEpoch;
     return code == kCodeMPS || code == kCodeGDB ? kUnixEpoch : kCountStart1990;
 }
 
@@ -26,8 +29,6 @@ int64_t DayCorrection(int code, int64_t days)
 {
     if ((code == kCodeWTR || code == kCodeEVO) && days > 0)
         return days - 1;
-    if (code == kCodeGTM && days > 1)
-        return days - 2;
     return days;
 }
 
@@ -39,7 +40,7 @@ QDate InverseStart(int code)
     case kCodeEVO: return kCountStart1990.addDays(-1);
     case kCodeMPS:
     case kCodeGDB: return kUnixEpoch;
-    case kCodeGTM: return kCountStart1990.addDays(-3); // two days of correction, one day more
+    case kCodeGTM: return kGTMEpoch;
     default: return kCountStart1990;
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Conversions between the time stamps of the GPS formats and calendar dates. Formats 101 (WTR)
 // and 102 (EVO) count seconds from 1989-12-31, 103 (MPS) and 104 (GDB) from 1970-01-01 UTC and
-// 105 (GTM) from 1989-12-30.
+// 105 (GTM) from 1989-12-31 00:00 UTC (exactly, both ways).
 #include <cstdint>
 
 struct GPSDate {
@@ -22,8 +22,7 @@ constexpr uint32_t kInvalidTimeStamp = 0xFFFFFFFF;
 // The date of a time stamp of the given format, optionally shifted by the eight hours of
 // Taiwan's time zone. Dates from the year 2100 on are left cleared.
 bool SecondsToLocalTime(uint32_t seconds, GPSDate* date, int formatCode, bool addEightHours);
-// The inverse for every format with the eight hours removed (for GTM one day later than the
-// exact inverse, as that format's writer expects).
+// The inverse for every format with the eight hours removed.
 bool LocalTimeToSeconds(const GPSDate& date, int64_t* seconds, int formatCode);
 // Seconds from 1970-01-01 00:00 to the date, with no zone shift.
 bool LocalTimeToUnixTime(const GPSDate& date, int64_t* seconds);

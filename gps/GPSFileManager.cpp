@@ -2,6 +2,8 @@
 
 #include "gps/gdb/GDBFile.h"
 #include "gps/gpx/GPXFile.h"
+#include "gps/gtm/GTMFile.h"
+#include "gps/kml/KMLFile.h"
 #include "gps/mps/MPSFile.h"
 
 #include <QFileInfo>
@@ -18,6 +20,8 @@ constexpr FormatFactory kFormats[] = {
     &Make<CMPSFile>,
     &Make<CGDBFile>,
     &Make<CGPXFile>,
+    &Make<CGTMFile>,
+    &Make<CKMLFile>,
 };
 
 QString ExtensionOf(const QString& path)

@@ -114,14 +114,14 @@ QStringView FieldText(const char16_t* field, qsizetype width)
 void CopyAnsiToField(char* field, qsizetype width, QByteArrayView text)
 {
     const qsizetype n = AnsiCut(text, width - 1);
-    std::memcpy(field, text.data(), size_t(n));
+    std::copy_n(text.data(), n, field); // a null text (n = 0) is fine here, unlike memcpy
     std::memset(field + n, 0, size_t(width - n));
 }
 
 void CopyUtf8ToField(char* field, qsizetype width, QByteArrayView text)
 {
     const qsizetype n = Utf8Cut(text, width - 1);
-    std::memcpy(field, text.data(), size_t(n));
+    std::copy_n(text.data(), n, field); // a null text (n = 0) is fine here, unlike memcpy
     std::memset(field + n, 0, size_t(width - n));
 }
 

@@ -12,7 +12,6 @@ constexpr QByteArrayView kInstructionClose = "?>";
 constexpr QByteArrayView kCommentOpen = "<!--";
 constexpr QByteArrayView kCommentClose = "-->";
 constexpr QByteArrayView kDocumentTypeOpen = "<!DOCTYPE";
-constexpr QByteArrayView kEncoding = "encoding";
 constexpr QByteArrayView kRoot = "gpx";
 constexpr QByteArrayView kMetadata = "metadata";
 
@@ -29,15 +28,6 @@ bool StartsTag(QByteArrayView text, qsizetype at, QByteArrayView name)
     const qsizetype after = at + 1 + name.size();
     return after < text.size() && text[at] == '<' && text.sliced(at + 1, name.size()) == name
         && (IsBlank(text[after]) || text[after] == '>' || text[after] == '/');
-}
-
-// The declaration's pseudo-attributes: an encoding, when named, must be UTF-8.
-bool DeclaresUtf8(QByteArrayView attributes)
-{
-    QByteArray encoding;
-    if (AttributeValue(attributes, kEncoding, &encoding))
-        return encoding.compare("UTF-8", Qt::CaseInsensitive) == 0;
-    return !attributes.contains(kEncoding); // an encoding that cannot be read is no UTF-8
 }
 
 // Position after the prologue item (comment, processing instruction, document type) at at;

@@ -441,6 +441,15 @@ bool AttributeValue(QByteArrayView attributes, QByteArrayView name, QByteArray* 
     return true;
 }
 
+bool DeclaresUtf8(QByteArrayView attributes)
+{
+    constexpr QByteArrayView kEncoding = "encoding";
+    QByteArray encoding;
+    if (AttributeValue(attributes, kEncoding, &encoding))
+        return encoding.compare("UTF-8", Qt::CaseInsensitive) == 0;
+    return !attributes.contains(kEncoding); // an encoding that cannot be read is no UTF-8
+}
+
 bool AttributeNumber(QByteArrayView attributes, QByteArrayView name, double* value)
 {
     QByteArrayView raw;

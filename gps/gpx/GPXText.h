@@ -91,6 +91,10 @@ bool ElementText(QByteArrayView scope, QByteArrayView name, QByteArray* out, boo
 // with its references decoded; false when the tag has no such attribute.
 bool AttributeValue(QByteArrayView attributes, QByteArrayView name, QByteArray* out);
 
+// Whether the pseudo-attributes of an XML declaration ("version='1.0' encoding='UTF-8'") leave
+// the text UTF-8: an encoding, when named, must be UTF-8 (any case).
+bool DeclaresUtf8(QByteArrayView attributes);
+
 // The attribute's value, or an element's content, read as a number (see ParseNumber); false
 // when the attribute is missing or holds no number.
 bool AttributeNumber(QByteArrayView attributes, QByteArrayView name, double* value);

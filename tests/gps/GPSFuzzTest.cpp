@@ -1,11 +1,13 @@
 // Damaged copies of real files through the format manager: every truncation and seeded bit
 // flips. Each must give null or an object whose every hand-out works.
 #include "GpsTestSupport.h"
+#include "GtmTestSupport.h"
 #include "MpsBuilder.h"
 #include "TempDir.h"
 
 #include "gps/gdb/GDBFile.h"
 #include "gps/GPSFileManager.h"
+#include "gps/gtm/GTMFile.h"
 #include "gps/mps/MPSFile.h"
 
 #include <QFile>
@@ -52,6 +54,12 @@ void Exercise(const CGPSFile& file)
     CGDBFile gdb;
     EXPECT_EQ(gdb.ConvertFrom(&file), file.FormatCode() == CGPSFile::kMPS ? 1 : 0);
     EXPECT_GT(gdb.ToBytes().size(), 0);
+    CGTMFile gtm;
+    EXPECT_EQ(gtm.ConvertFrom(&file), file.FormatCode() == CGPSFile::kMPS ? 1 : 0);
+    EXPECT_GT(gtm.ToBytes().size(), 0);
+    if (const auto* loaded = dynamic_cast<const CGTMFile*>(&file)) {
+        EXPECT_GT(loaded->ToBytes().size(), 0);
+    }
 }
 
 QByteArray Big5File()
@@ -94,6 +102,8 @@ QByteArray FuzzInput(const QByteArray& name)
         return MpsFile();
     if (name == "mps_from_gdb")
         return MpsFromGdb();
+    if (name == "gtm")
+        return Big5Gtm().Build();
     return ReadBytes(GpsFixture(name));
 }
 
@@ -102,7 +112,7 @@ class GPSFuzz : public ::testing::TestWithParam<const char*> {};
 TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 {
     // A fixture, or "big5": a version-108 file with Big5 texts, a route and a map; "mps" and
-    // "mps_from_gdb": MPS files.
+    // "mps_from_gdb": MPS files; "gtm": a GPS TrackMaker file with every section.
     const QByteArray original = FuzzInput(GetParam());
     ASSERT_FALSE(original.isEmpty());
     TempDir dir;
@@ -137,6 +147,8 @@ TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 INSTANTIATE_TEST_SUITE_P(Fixtures, GPSFuzz,
                          ::testing::Values("gpsbabel_v1.gdb", "gpsbabel_v2.gdb", "gpsbabel_v3.gdb", "big5",
                                            "mps", "mps_from_gdb", "gpsbabel_10.gpx", "gpsbabel_11.gpx",
-                                           "hand.gpx"));
+                                           "hand.gpx", "gpsbabel_points0.kml", "gpsbabel.kml", "ogr.kml",
+                                           "ogr_libkml.kml", "hand.kml", "gpsbabel.gtm",
+                                           "gtm"));
 
 } // namespace

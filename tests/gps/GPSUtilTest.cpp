@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -208,9 +209,19 @@ TEST(GPSDate, ConversionsOfTheFormats)
         ASSERT_TRUE(gps::LocalTimeToSeconds(date, &seconds, code));
         EXPECT_EQ(seconds, 700000000) << code;
     }
-    gps::SecondsToLocalTime(700000000, &date, 105, true);
-    ASSERT_TRUE(gps::LocalTimeToSeconds(date, &seconds, 105));
-    EXPECT_EQ(seconds, 700000000 + 86400);
+    // GPS TrackMaker: gpsbabel writes 2000-01-01T00:00:00Z as 315619200 and
+    // 2023-04-01T00:00:00Z as 1049241600, and reads them back so.
+    for (const auto& [stamp, year, month] : {std::tuple{315619200u, 2000, 1}, std::tuple{1049241600u, 2023, 4}}) {
+        gps::SecondsToLocalTime(stamp, &date, 105, false);
+        EXPECT_EQ(date.year, year);
+        EXPECT_EQ(date.month, month);
+        EXPECT_EQ(date.day, 1);
+        EXPECT_EQ(date.hour, 0);
+        gps::SecondsToLocalTime(stamp, &date, 105, true);
+        EXPECT_EQ(date.hour, 8);
+        ASSERT_TRUE(gps::LocalTimeToSeconds(date, &seconds, 105));
+        EXPECT_EQ(seconds, int64_t(stamp));
+    }
     EXPECT_FALSE(gps::LocalTimeToSeconds(GPSDate{}, &seconds, 104));
 }
 
