@@ -1,0 +1,12 @@
+#pragma once
+// The paths of the owner's outside pages, named in section [Template] of "Local.txt".
+#include <QString>
+
+// [Template] WalkIndexFile; empty when not set.
+QString WalkIndexFile();
+// [Template] WalkIndexFile, or the data folder's "walk2.htm" when not set.
+QString WalkIndexFileOrDefault();
+// [Template] BlueSkyFile, or the data folder's "guide2.htm" when not set.
+QString BlueSkyFile();
+// The 岫禾圖集 index: the data folder's "山友\岫禾圖集.txt".
+QString QuillAtlasFile();
