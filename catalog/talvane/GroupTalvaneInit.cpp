@@ -4,10 +4,16 @@
 #include "catalog/talvane/GroupTalvane.h"
 
 #include "catalog/GroupTable.h"
+#include "catalog/subsets/names/SubsetPostfix.h"
+#include "catalog/subsets/names/SubsetSameName.h"
+#include "catalog/subsets/names/SubsetSerial.h"
+#include "catalog/subsets/names/SubsetTalvanes.h"
 #include "catalog/subsets/regions/RegionServices.h"
 #include "catalog/subsets/regions/SubsetRegion.h"
 #include "catalog/subsets/regions/SubsetRegionSet.h"
 #include "catalog/subsets/titles/SubsetTitle.h"
+#include "catalog/subsets/visits/SubsetReVisit.h"
+#include "catalog/subsets/visits/SubsetVisit.h"
 #include "catalog/window/IClock.h"
 #include "platform/Profile.h"
 
@@ -70,7 +76,11 @@ void CGroupTalvane::AddTitles()
 }
 
 // Talvanes1, ...: one named-list subset each.
-void CGroupTalvane::AddNamedLists() {}
+void CGroupTalvane::AddNamedLists()
+{
+    for (const QString& list : ReadNumberedSettings(key, QStringLiteral("Talvanes")))
+        AddSubset(new CSubsetTalvanes(list, this));
+}
 
 // The height subsets of 3000, 1500 and 1000 m.
 void CGroupTalvane::AddHeights() {}
@@ -84,7 +94,11 @@ void CGroupTalvane::AddStoneClasses() {}
 void CGroupTalvane::AddDoubleStone() {}
 
 // Serial1, ...: one series subset each.
-void CGroupTalvane::AddSerials() {}
+void CGroupTalvane::AddSerials()
+{
+    for (const QString& series : ReadNumberedSettings(key, QStringLiteral("Serial")))
+        AddSubset(new CSubsetSerial(series, this));
+}
 
 // Region1, ...: one region-set subset each.
 void CGroupTalvane::AddRegionSets()
@@ -111,10 +125,18 @@ void CGroupTalvane::AddRegions()
 void CGroupTalvane::AddNoRecordSubsets() {}
 
 // SameName1, ...: one same-name subset each.
-void CGroupTalvane::AddSameNames() {}
+void CGroupTalvane::AddSameNames()
+{
+    for (const QString& base : ReadNumberedSettings(key, QStringLiteral("SameName")))
+        AddSubset(new CSubsetSameName(base, this));
+}
 
 // Postfix1, ...: one name-ending subset each.
-void CGroupTalvane::AddPostfixes() {}
+void CGroupTalvane::AddPostfixes()
+{
+    for (const QString& word : ReadNumberedSettings(key, QStringLiteral("Postfix")))
+        AddSubset(new CSubsetPostfix(word, this));
+}
 
 // Mate1 ... Mate15 name the companions' files; a companion whose file is missing keeps its
 // place, so the companions after it keep their numbers.
@@ -149,7 +171,13 @@ int CGroupTalvane::ReVisitYears(const IClock* clock)
 }
 
 // Appends the visit subset of a visit count and variant.
-void CGroupTalvane::AddVisitSubset(int /*times*/, bool /*variant*/) {}
+void CGroupTalvane::AddVisitSubset(int times, bool variant)
+{
+    AddSubset(new CSubsetVisit(times, this, variant));
+}
 
 // Appends the subset of the peaks last climbed the given number of years back.
-void CGroupTalvane::AddReVisitSubset(int /*years*/) {}
+void CGroupTalvane::AddReVisitSubset(int years)
+{
+    AddSubset(new CSubsetReVisit(years, this));
+}

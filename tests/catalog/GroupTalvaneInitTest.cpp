@@ -59,17 +59,22 @@ protected:
 
 TEST_F(PeakInitTest, BuildsTheSubsetsOfTheSettingsInTheirOrder)
 {
-    Init({"[Talvane]", "Title1=甲", "Title2=百岳", "Title3=乙",
+    Init({"[Talvane]", "Postfix1=大山", "Postfix2=山", "SameName1=加里", "Serial1=數字",
+          "Talvanes1=行程", "Talvanes2=百岳外", "Talvanes3=", "Talvanes4=不讀",
+          "Title1=甲", "Title2=百岳", "Title3=乙",
           "Region1=大台北", "Region2=中部",
           "[TitleSet]", "百岳=A,B,C", "乙=A,,B",
           "[Region]", "RegionList=台北市,台北縣", "台北縣=新北市,烏來", "大台北=台北市,台北縣"});
-    // Each later step adds its subsets at its place: after the titles the named lists, the
-    // heights, the stone classes and the double stone, the series; after the regions the
-    // no-record subsets, the same names and the name endings.
+    // Each later step adds its subsets at its place: after the named lists the heights, the
+    // stone classes and the double stone; after the regions the no-record subsets.
     EXPECT_EQ(Sequence(), QStringList({
                               "0 甲", "0 A", "0 B", "0 C", "0 A", "0 ,B",  // titles
+                              "12 行程", "12 百岳外",                       // named lists
+                              "2 數字山",                                   // series
                               "8 大台北的山", "8 中部的山",                 // region sets
                               "6 台北市的山", "6 台北縣的山", "6 新北市的山", "6 烏來的山",  // regions
+                              "4 各地加里",                                 // same names
+                              "11 各地大山", "11 各地山",                   // name endings
                           }));
     // A title without a set heads itself; in a set the first title heads the others.
     const bool heads[] = {true, true, false, false, true, false};
@@ -77,7 +82,9 @@ TEST_F(PeakInitTest, BuildsTheSubsetsOfTheSettingsInTheirOrder)
         EXPECT_EQ(static_cast<const CSubsetTitle*>(group.Subset(i))->HeadsSet(), heads[i]) << i;
     for (int i = 0; i < group.SubsetCount(); ++i) {
         EXPECT_EQ(group.Subset(i)->Section(), "Talvane");
-        EXPECT_EQ(group.Subset(i)->FolderCode(), i < 6 ? CSubsetBase::kFolderBasic : CSubsetBase::kFolderRegion);
+        const int type = group.Subset(i)->TypeCode();
+        const bool region = type == CSubsetBase::kTypeRegion || type == CSubsetBase::kTypeRegionSet;
+        EXPECT_EQ(group.Subset(i)->FolderCode(), region ? CSubsetBase::kFolderRegion : CSubsetBase::kFolderBasic);
     }
     EXPECT_EQ(group.MateCount(), 0);
 }
@@ -193,15 +200,15 @@ TEST_F(PeakInitTest, ReVisitYearsFollowTheClock)
     EXPECT_EQ(CGroupTalvane::ReVisitYears(nullptr), 0);
 }
 
-// The visit and re-visit subsets come with their classes; until then OnLoaded adds nothing,
-// with or without a clock.
+// Without peaks OnLoaded adds 待爬的山-大台北 and 待爬的山; with a clock in 2026, also the 25
+// re-visit subsets.
 TEST_F(PeakInitTest, OnLoadedWithAndWithoutAClock)
 {
     FakeClock clock;
     const struct {
         IClock* clock;
         int added;
-    } cases[] = {{nullptr, 0}, {&clock, 0}};
+    } cases[] = {{nullptr, 2}, {&clock, 2 + 25}};
     Init({"[Talvane]", "Title1=甲"});
     for (const auto& c : cases) {
         table.SetServices(WindowServices{.clock = c.clock});

@@ -3,6 +3,7 @@
 
 #include "catalog/GroupTable.h"
 #include "catalog/records/RecordText.h"
+#include "catalog/subsets/titles/EntryMapping.h"
 #include "catalog/talvane/GroupTalvane.h"
 #include "catalog/window/IMessageBox.h"
 #include "platform/Profile.h"
@@ -33,22 +34,13 @@ int CSubsetTitle::MapEntries(QList<int>* map) const
 {
     QStringList entries;
     const int count = ReadEntries(&entries);
-    QList<int> values(count, 0);
-    bool warned = false;
-    for (int item = 0; group && item < group->ItemCount(); ++item) {
-        const TalvaneItemRecord* record = group->Record(item);
-        int entry = 0;
-        if (!record || !MatchItemToEntries(*record, count, entries, &entry))
-            continue;
-        if (values[entry] != 0 && !warned) {
-            ShowMessage(QStringLiteral("山岳[") + FieldText(record->Name) +
-                        QStringLiteral("]重複使用！請加註地區。"));
-            warned = true;
-        }
-        values[entry] = item + 1;
-    }
+    int replacing = -1;
+    QList<int> values = group ? MapPeakEntries(*group, entries, &replacing) : QList<int>(count, 0);
+    if (replacing >= 0)
+        ShowMessage(QStringLiteral("山岳[") + FieldText(group->Record(replacing)->Name) +
+                    QStringLiteral("]重複使用！請加註地區。"));
     if (map)
-        *map = values;
+        *map = std::move(values);
     return count;
 }
 
@@ -84,14 +76,7 @@ int CSubsetTitle::MarkOnMap(IPointView* view)
 {
     QList<int> map;
     MapEntries(&map);
-    int marked = 0;
-    for (int value : map) {
-        if (value == 0)
-            continue;
-        group->ShowItemOnMap(view, value - 1);
-        ++marked;
-    }
-    return marked;
+    return group ? MarkPeakEntries(*group, view, map) : 0;
 }
 
 bool CSubsetTitle::ShowCountWarning(int entryCount, int rowCount, int visitedCount) const

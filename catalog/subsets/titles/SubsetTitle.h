@@ -65,8 +65,6 @@ private:
     // Appends a separator row and the rows of the entries of map that still hold a peak, each
     // named by its number in the block and its entry; returns the rows added.
     int AppendOnlyIn(IItemList* list, int row, const QList<int>& map) const;
-    // Adds the visit figures of an item to the counts of a list filling.
-    void CountVisits(int item, int* visited, int* companions) const;
 
     QString key;
     CGroupTalvane* group;

@@ -3,6 +3,7 @@
 #include "catalog/subsets/titles/SubsetTitle.h"
 
 #include "catalog/records/TalvaneItemRecord.h"
+#include "catalog/subsets/PeakVisitTally.h"
 #include "catalog/talvane/GroupTalvane.h"
 #include "catalog/window/IItemList.h"
 
@@ -43,21 +44,18 @@ int CSubsetTitle::FillListEx(IItemList* list, SubsetStatistics* statistics,
         InsertCompareColumns(list);
     else
         group->SetupItemColumns(list, columns);
-    int rows = 0, visited = 0;
-    int companions[SubsetStatistics::kMaxCompanions] = {};
+    int rows = 0;
+    PeakVisitTally tally(*group);
     for (int entry = 0; entry < count; ++entry) {
         if (map[entry] == 0)
             continue;
         const int item = map[entry] - 1;
         InsertRow(list, rows, item, orderColumn ? key + QString::number(entry + 1) : QString());
-        CountVisits(item, &visited, companions);
+        tally.Count(item);
         ++rows;
     }
-    ShowCountWarning(count, rows, visited);
-    if (statistics) {
-        statistics->visited = visited;
-        std::copy(std::begin(companions), std::end(companions), statistics->companions);
-    }
+    ShowCountWarning(count, rows, tally.Visited());
+    tally.WriteTo(statistics);
     return rows;
 }
 
@@ -111,15 +109,4 @@ void CSubsetTitle::InsertRow(IItemList* list, int row, int item, const QString& 
     group->InsertItemRow(list, row, item);
     if (!order.isEmpty())
         list->SetCellText(row, CompareColumns::kOrder, order);
-}
-
-void CSubsetTitle::CountVisits(int item, int* visited, int* companions) const
-{
-    const TalvaneItemRecord* record = group->Record(item);
-    if (record && record->Visits[0] > 0)
-        ++*visited;
-    const int mates = qMin(group->MateCount(), SubsetStatistics::kMaxCompanions);
-    for (int j = 0; j < mates; ++j)
-        if (group->CountMateVisitsOf(item, j) > 0)
-            ++companions[j];
 }
