@@ -129,6 +129,13 @@ public:
     bool ShowItemOnMapAt(IPointView* view, int item, int number,
                          std::optional<quint32> key = std::nullopt) override;
 
+    // The record menu of a peak row and its links, and the row's item file in the editor
+    // (GroupTalvaneRecords.cpp). A survey-stone row has no records: no menu, no links.
+    bool HasRecordLinks(IItemList* list, int row) override;
+    bool PopupRecordMenu(IItemList* list, int row) override;
+    bool OpenRecordLink(IItemList* list, int row, int commandId) override;
+    bool EditItemFile(IItemList* list, int row) override;
+
     // The record of a peak; null outside the items.
     const TalvaneItemRecord* Record(int item) const;
 

@@ -12,7 +12,9 @@ void QtPopupMenu::FillMenu(QMenu* menu, const QList<MenuEntry>& entries)
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(entry.text);
+        // Texts are shown as they stand: a "&" is no mnemonic marker.
+        QAction* action =
+            menu->addAction(QString(entry.text).replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setData(entry.id);
         action->setCheckable(entry.checked);
         action->setChecked(entry.checked);

@@ -66,6 +66,7 @@ void CTalvaneDlg::ConnectControls()
             &CTalvaneDlg::OnLvnItemchangedItemList);
     connect(mapControl_, &CStaticMapView::clicked, this, &CTalvaneDlg::OnStnClickedMap);
     ConnectSelection();
+    ConnectRecordCommands();
 }
 
 void CTalvaneDlg::OnInitDialog()

@@ -65,6 +65,9 @@ public:
     static constexpr int kZoomReset = 1077;
     static constexpr int kListCommands = 1078;
     static constexpr int kUpdateCounts = 1079;
+    // Commands of the record menu that a group pops up for a row.
+    static constexpr int kFirstRecordCommand = 2000;
+    static constexpr int kLastRecordCommand = 2399;
 
     // The controls that follow the window's size, in the order of the stored initial rectangles.
     static constexpr std::array<int, 18> kResizeIds = {
@@ -139,6 +142,12 @@ public:
     // The commands that stay disabled once a group was shown; the add-plant button is hidden.
     void DisableGroupButtons();
 
+    // Row commands of records (TalvaneDlgRecords.cpp), each on the single selected row of the
+    // shown group: the record menu (1021), one of its entries, the item file (1007).
+    void OnBnClickedRecordMap();
+    void OnRecordMenu(int commandId);
+    void OnBnClickedEditData();
+
 public slots:
     // Selection change of the group list; also posted once at initialisation.
     void OnLbnSelchangeGroupList();
@@ -161,6 +170,10 @@ private:
     void ConnectControls();
     // Selection handling: the tree, the list's column titles and the update-counts button.
     void ConnectSelection();
+    void ConnectRecordCommands();
+    // The row a row command acts on: the one selected row while a group is shown; false when
+    // there is none.
+    bool CommandRow(int* row) const;
     SavedSubset TakeSavedSubset();
     // The node of the saved subset when it still stands for the same subset; kNoTreeNode when not.
     TreeNode RestorableNode(const SavedSubset& saved);
