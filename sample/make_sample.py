@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the sample catalog: the two settings files and the data folder with a peak folder,
 a survey-stone folder, an old-trail folder and the hiking companions' folder 山友, as the owner's Windows machine writes them
-(UTF-16LE with byte-order mark and CR LF; a few older files in CP950 without byte-order mark).
+(UTF-16LE with byte-order mark and CR LF; a few older files in CP950 without byte-order mark);
+and the owner's pages in UTF-8: the walk index page walk2.htm with the walk reports in walks/,
+and the BlueSky atlas page guide2.htm; 岫禾圖集's index and the companions' trips are in 山友.
 
 Run from anywhere:  python3 sample/make_sample.py
 """
@@ -45,10 +47,61 @@ MATES = [
 ]
 
 
-def peak(name, name2, height, stone, region, lat, lon, waypoint, visits=(), bluesky=(), quill=(),
+# The owner's walk reports: number, date, title, centred cell (days), link and the item files
+# (of any group) visited on the walk. The walk index page data/walk2.htm lists them newest first;
+# a link None gives an old row without a link (its title after a "</font>" mark), a relative link
+# names a report page written into data/walks/, an "http" link stays as written.
+WALKS = [
+    (1, "2015/1/18", "陽明山七星山主峰、東峰", "1天", None, ["七星山"]),
+    (2, "2015/6/20", "瑞芳基隆山、淡蘭古道、平溪五分山", "1天", "walks/w2.htm", ["基隆山", "五分山", "淡蘭古道"]),
+    (3, "2015/11/7", "觀音山硬漢嶺步道", "1天", "walks/w3.htm", ["觀音山", "二等1069"]),
+    (4, "2016/4/9", "玉山主峰、東峰單攻", "2天", "walks/w4.htm", ["玉山主峰", "玉山東峰"]),
+    (5, "2016/10/15", "合歡山主峰、東峰、石門山", "1天", "walks/w5.htm", ["合歡山主峰", "合歡山東峰", "石門山", "三等6016"]),
+    (6, "2017/7/1", "武陵四秀：品田山、池有山、桃山", "3天", "https://blog.example.com/2017/07/wuling.html",
+     ["品田山", "池有山", "桃山"]),
+    (7, "2017/10/7", "八通關越嶺道上秀姑巒山", "4天", "walks/w7.htm", ["秀姑巒山", "八通關古道"]),
+    (8, "2018/2/17", "七星山夢幻湖、劍潭山夜景", "1天", "walks/w8.htm", ["七星山", "劍潭山"]),
+    (9, "2018/8/11", "雪山主峰、北峰三日", "3天", "walks/w9.htm", ["雪山主峰", "雪山北峰", "三等6055"]),
+    (10, "2019/1/12", "合歡北峰、西峰雪季", "2天", "walks/w10.htm", ["合歡山主峰", "合歡山東峰", "合歡山北峰", "合歡山西峰"]),
+    (11, "2019/9/21", "奇萊北峰、奇萊主山", "3天", "walks/w11.htm", ["奇萊主山北峰", "奇萊主山"]),
+    (12, "2020/10/17", "能高越嶺道、能高山", "3天", "walks/w12.htm", ["能高山", "能高越嶺古道"]),
+    (13, "2021/11/6", "嘉明湖、向陽山、三叉山", "3天", "https://blog.example.com/2021/11/jiaming-lake.html",
+     ["向陽山", "三叉山"]),
+    (14, "2022/10/22", "新竹五指山、十八尖山", "1天", "walks/w14.htm", ["五指山", "十八尖山"]),
+    (15, "2023/5/20", "南湖大山、南湖北山五日", "5天", "walks/w15.htm", ["南湖大山", "南湖北山"]),
+    (16, "2024/4/6", "玉山主峰、北峰", "2天", "walks/w16.htm", ["玉山主峰", "玉山北峰"]),
+    (17, "2025/3/15", "七星山、南港山、劍潭山", "1天", "walks/w17.htm", ["七星山", "南港山", "劍潭山"]),
+]
+# A few lines of each report page.
+WALK_NOTES = {
+    2: "早上從勸濟堂登基隆山，午後走淡蘭古道到平溪，傍晚上五分山看雷達站。",
+    3: "從凌雲寺上硬漢嶺，觀音山的二等三角點在步道旁。",
+    4: "排雲山莊一宿，清晨攻頂玉山主峰看日出，回程繞玉山東峰。",
+    5: "武嶺停車，先上合歡山主峰與三等三角點，再到東峰，最後石門山。",
+    7: "東埔出發，走八通關越嶺道經觀高，第三天登秀姑巒山。",
+    8: "冬末的七星山夢幻湖，晚上到劍潭山看夜景。",
+    9: "武陵農場登山口，經三六九山莊，雪山主峰的一等三角點與三等6055都找到了。",
+    10: "雪季的合歡北峰與西峰，順訪主峰與東峰。",
+    11: "松雪樓出發，經成功山屋、黑水塘，登奇萊北峰與奇萊主山。",
+    12: "天池山莊兩宿，能高越嶺道上的能高山。",
+    14: "上午五指山，下午新竹市區的十八尖山。",
+    15: "思源埡口進，審馬陣山屋，南湖圈谷，南湖大山與南湖北山。",
+    16: "第二次登玉山主峰，下山前加走北峰氣象站。",
+    17: "陽明山七星山，下午轉往南港山與劍潭山。",
+}
+
+
+def walks_of(item):
+    """Visit%d keys of an item file: the walks that visited it, newest (highest number) first."""
+    numbers = sorted((n for n, _, _, _, _, items in WALKS if item in items), reverse=True)
+    return [("Visit%d" % (i + 1), str(n)) for i, n in enumerate(numbers)]
+
+
+def peak(name, name2, height, stone, region, lat, lon, waypoint, bluesky=(), quill=(),
          mates=(), extra=()):
-    """The [Talvane] keys of one peak: walk visits, atlas references in the two code forms and
-    companions' visits as (companion key, [dates]) with dates in the forms companions write."""
+    """The [Talvane] keys of one peak but its walk visits (they come from WALKS): atlas references
+    in the two code forms and companions' visits as (companion key, [dates]) with dates in the
+    forms companions write."""
     keys = [("Name", name)]
     if name2:
         keys.append(("Name2", name2))
@@ -57,7 +110,6 @@ def peak(name, name2, height, stone, region, lat, lon, waypoint, visits=(), blue
         keys.append(("Stone", stone))
     keys += list(extra)
     keys.append(("Region", region))
-    keys += [("Visit%d" % (i + 1), str(v)) for i, v in enumerate(visits)]
     keys += [("BlueSky%d" % (i + 1), v) for i, v in enumerate(bluesky)]
     keys += [("Quill%d" % (i + 1), v) for i, v in enumerate(quill)]
     for key, dates in mates:
@@ -70,72 +122,72 @@ def peak(name, name2, height, stone, region, lat, lon, waypoint, visits=(), blue
 # Heights in metres, WGS84 degrees, regions as the settings' region list names them.
 PEAKS = [
     ("玉山主峰", peak("玉山", "主峰", 3952, "一等三角點", "南投縣,嘉義縣,高雄市", 23.4700, 120.9572, "YUSHAN",
-                     visits=[12, 87, 153], bluesky=["(十五045)玉山群峰"], quill=["十二031-玉山"],
+                     bluesky=["(十五045)玉山群峰"], quill=["十二031-玉山"],
                      mates=[("阿凱", ["2008/11/22", "2016/4/9"]), ("Wendy", ["2016.4.9"])],
                      extra=[("StoneStatus", "存")])),
     ("玉山北峰", peak("玉山北峰", "", 3858, "三等三角點", "南投縣,嘉義縣", 23.4875, 120.9597, "YUSHANN",
-                     visits=[87], bluesky=["(十五044)玉山北峰"], mates=[("阿凱", ["2008/11/22"])])),
+                     bluesky=["(十五044)玉山北峰"], mates=[("阿凱", ["2008/11/22"])])),
     ("玉山東峰", peak("玉山東峰", "", 3869, "", "南投縣", 23.4703, 120.9650, "YUSHANE",
-                     visits=[153], bluesky=["(十五046)玉山東峰"], mates=[("Wendy", ["2016.4.9"])])),
+                     bluesky=["(十五046)玉山東峰"], mates=[("Wendy", ["2016.4.9"])])),
     ("玉山南峰", peak("玉山南峰", "", 3844, "", "南投縣,高雄市", 23.4453, 120.9564, "YUSHANS",
                      bluesky=["(十五048)玉山南峰"], quill=["十二033-玉山南峰"])),
     ("雪山主峰", peak("雪山", "主峰", 3886, "一等三角點", "台中市", 24.3833, 121.2317, "SYUESHAN",
-                     visits=[45, 160], bluesky=["(六012)雪山東峰", "(六014)雪山主峰"],
+                     bluesky=["(六012)雪山東峰", "(六014)雪山主峰"],
                      mates=[("山羊", ["100/7/2"])], extra=[("Stone2", "三等6055")])),
     ("雪山北峰", peak("雪山北峰", "", 3703, "三等三角點", "台中市,苗栗縣", 24.4206, 121.2261, "SYUESHANN",
-                     visits=[161], bluesky=["(六009)雪山北峰"], quill=["五021-聖稜線"])),
+                     bluesky=["(六009)雪山北峰"], quill=["五021-聖稜線"])),
     ("桃山", peak("桃山", "", 3325, "三等6052", "台中市", 24.4327, 121.3036, "TAOSHAN",
-                 visits=[160], bluesky=["(六003)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
+                 bluesky=["(六003)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
     ("品田山", peak("品田山", "", 3524, "三等三角點", "台中市,新竹縣", 24.4336, 121.2739, "PINTIAN",
-                   visits=[160], bluesky=["(六004)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
+                   bluesky=["(六004)武陵四秀"], mates=[("山羊", ["100/7/1"])])),
     ("池有山", peak("池有山", "", 3303, "三等三角點", "台中市", 24.4272, 121.2847, "CHIYOU",
-                   visits=[160], bluesky=["(六005)武陵四秀"])),
+                   bluesky=["(六005)武陵四秀"])),
     ("志佳陽大山", peak("志佳陽大山", "", 3289, "三等三角點", "台中市", 24.3664, 121.2603, "JHIJIAYANG",
-                     visits=[174], bluesky=["(六016)志佳陽大山"])),
+                     bluesky=["(六016)志佳陽大山"])),
     ("大霸尖山", peak("大霸尖山", "", 3492, "無", "新竹縣,苗栗縣", 24.4603, 121.2583, "DABAJIAN",
-                     visits=[21], bluesky=["(四005)大霸尖山"], quill=["三019-大霸尖山", "三020-小霸尖山"],
+                     bluesky=["(四005)大霸尖山"], quill=["三019-大霸尖山", "三020-小霸尖山"],
                      mates=[("阿凱", ["2005/8/13"])])),
     ("南湖大山", peak("南湖大山", "", 3742, "一等三角點", "台中市,宜蘭縣", 24.3614, 121.4389, "NANHU",
-                     visits=[66], bluesky=["(五033)南湖大山"], quill=["七008-南湖大山"],
+                     bluesky=["(五033)南湖大山"], quill=["七008-南湖大山"],
                      mates=[("阿凱", ["2007/10/12"]), ("山羊", ["96/10/12"])],
                      extra=[("StoneAlias", "一等1")])),
     ("南湖北山", peak("南湖北山", "", 3536, "三等三角點", "台中市,宜蘭縣", 24.3814, 121.4425, "NANHUN",
-                     visits=[66], bluesky=["(五031)南湖北山"], mates=[("山羊", ["96/10/11"])])),
+                     bluesky=["(五031)南湖北山"], mates=[("山羊", ["96/10/11"])])),
     ("中央尖山", peak("中央尖山", "", 3705, "三等三角點", "台中市,花蓮縣", 24.3125, 121.4183, "JHONGYANGJIAN",
                      bluesky=["(五038)中央尖山"], quill=["七012-中央尖山"])),
     ("合歡山主峰", peak("合歡山", "主峰", 3417, "三等6016", "南投縣,花蓮縣", 24.1419, 121.2714, "HEHUAN",
-                       visits=[5, 33, 34, 120], bluesky=["(八021)合歡群峰"],
+                       bluesky=["(八021)合歡群峰"],
                        mates=[("阿凱", ["2003/1/25", "2012/2/4"]), ("山羊", ["101/2/4"]),
                               ("Wendy", ["2019.1.12"])])),
     ("合歡山東峰", peak("合歡山東峰", "", 3421, "三等三角點", "南投縣,花蓮縣", 24.1375, 121.2806, "HEHUANE",
-                       visits=[33, 120], bluesky=["(八022)合歡東峰"], mates=[("Wendy", ["2019.1.12"])])),
+                       bluesky=["(八022)合歡東峰"], mates=[("Wendy", ["2019.1.12"])])),
     ("合歡山北峰", peak("合歡山北峰", "", 3422, "三等三角點", "南投縣,花蓮縣", 24.1817, 121.2456, "HEHUANN",
-                       visits=[34], bluesky=["(八018)合歡北峰"])),
+                       bluesky=["(八018)合歡北峰"])),
     ("合歡山西峰", peak("合歡山西峰", "", 3145, "三等三角點", "南投縣仁愛鄉", 24.1828, 121.2364, "HEHUANW",
-                       visits=[121], bluesky=["(八017)合歡西峰"])),
+                       bluesky=["(八017)合歡西峰"])),
     ("石門山", peak("石門山", "", 3237, "三等三角點", "南投縣,花蓮縣", 24.1461, 121.2875, "SHIMEN",
-                   visits=[5], bluesky=["(八023)合歡群峰"], mates=[("阿凱", ["2003/1/25"])])),
+                   bluesky=["(八023)合歡群峰"], mates=[("阿凱", ["2003/1/25"])])),
     ("畢祿山", peak("畢祿山", "", 3371, "三等三角點", "台中市,花蓮縣", 24.2000, 121.3361, "BILU",
                    bluesky=["(八011)畢祿山"])),
     ("白姑大山", peak("白姑大山", "", 3341, "一等三角點", "台中市,南投縣", 24.1572, 121.1500, "BAIGU",
-                     visits=[142], bluesky=["(八030)白姑大山"])),
+                     bluesky=["(八030)白姑大山"])),
     ("奇萊主山北峰", peak("奇萊北峰", "奇萊主山北峰", 3607, "一等三角點", "花蓮縣,南投縣", 24.1294, 121.3272,
-                         "CILAINORTH", visits=[140], bluesky=["(九017)奇萊北峰"],
+                         "CILAINORTH", bluesky=["(九017)奇萊北峰"],
                          mates=[("阿凱", ["2010/9/25"])])),
     ("奇萊主山", peak("奇萊主山", "", 3560, "三等三角點", "花蓮縣,南投縣", 24.0986, 121.3231, "CILAI",
-                     visits=[141], bluesky=["(九019)奇萊主山"])),
+                     bluesky=["(九019)奇萊主山"])),
     ("能高山", peak("能高山", "", 3262, "三等三角點", "南投縣,花蓮縣", 24.0331, 121.2944, "NENGGAO",
-                   visits=[55], bluesky=["(十一005)能高山"], mates=[("山羊", ["99.10.17"])])),
+                   bluesky=["(十一005)能高山"], mates=[("山羊", ["99.10.17"])])),
     ("西巒大山", peak("西巒大山", "", 3081, "一等三角點", "南投縣", 23.7125, 120.9208, "SILUAN",
-                     visits=[110], bluesky=["(十三008)西巒大山"])),
+                     bluesky=["(十三008)西巒大山"])),
     ("郡大山", peak("郡大山", "", 3265, "三等三角點", "南投縣", 23.6314, 120.9600, "JYUNDA",
                    bluesky=["(十三015)郡大山"])),
     ("秀姑巒山", peak("秀姑巒山", "", 3825, "一等三角點", "花蓮縣,南投縣", 23.4975, 121.0572, "SIOUGULUAN",
-                     visits=[98], bluesky=["(十四027)秀姑巒山"], mates=[("Wendy", ["2017.10.7"])])),
+                     bluesky=["(十四027)秀姑巒山"], mates=[("Wendy", ["2017.10.7"])])),
     ("向陽山", peak("向陽山", "", 3602, "三等6128", "台東縣,高雄市", 23.2889, 121.0030, "SIANGYANG",
-                   visits=[77, 78], bluesky=["(十八012)向陽山"], mates=[("阿凱", ["2013/3/30"])])),
+                   bluesky=["(十八012)向陽山"], mates=[("阿凱", ["2013/3/30"])])),
     ("三叉山", peak("三叉山", "", 3496, "三等三角點", "台東縣,高雄市", 23.2931, 121.0453, "SANCHA",
-                   visits=[78], bluesky=["(十八013)嘉明湖"], quill=["十六022-嘉明湖"],
+                   bluesky=["(十八013)嘉明湖"], quill=["十六022-嘉明湖"],
                    mates=[("阿凱", ["2013/3/31"]), ("Wendy", ["2021.11.6"])])),
     ("關山", peak("關山", "", 3668, "一等三角點", "高雄市,台東縣", 23.2361, 120.9086, "GUANSHAN",
                  bluesky=["(十八020)關山"])),
@@ -144,30 +196,38 @@ PEAKS = [
     ("北大武山", peak("北大武山", "", 3092, "一等三角點", "屏東縣,台東縣", 22.6267, 120.7606, "BEIDAWU",
                      bluesky=["(二十二040)北大武山"])),
     ("七星山", peak("七星山", "主峰", 1120, "一等三角點", "台北市", 25.1717, 121.5546, "CISING",
-                   visits=[2, 9, 31, 101, 177],
                    mates=[("阿凱", ["2001/2/10", "2011/12/31"]), ("山羊", ["99/3/14"]),
                           ("Wendy", ["2018.2.17", "2020.12.5"])]), "cp950"),
     ("觀音山", peak("觀音山", "硬漢嶺", 616, "二等1069", "新北市", 25.1353, 121.4247, "GUANYIN",
-                   visits=[1], mates=[("阿凱", ["2000/10/1"])]), "cp950"),
+                   mates=[("阿凱", ["2000/10/1"])]), "cp950"),
     ("基隆山", peak("基隆山", "", 588, "三等1109", "新北市瑞芳區", 25.1217, 121.8600, "KEELUNG",
-                   visits=[15], mates=[("Wendy", ["2015.6.20"])]), "cp950"),
-    ("五分山", peak("五分山", "", 757, "二等1065", "新北市平溪區", 25.0706, 121.7817, "WUFEN",
-                   visits=[16])),
-    ("劍潭山", peak("劍潭山", "", 153, "二等1064", "台北市士林區", 25.0844, 121.5344, "JIANTAN",
-                   visits=[3, 24])),
+                   mates=[("Wendy", ["2015.6.20"])]), "cp950"),
+    ("五分山", peak("五分山", "", 757, "二等1065", "新北市平溪區", 25.0706, 121.7817, "WUFEN")),
+    ("劍潭山", peak("劍潭山", "", 153, "二等1064", "台北市士林區", 25.0844, 121.5344, "JIANTAN")),
     ("南港山", peak("南港山", "", 375, "三等695", "台北市信義區", 25.0261, 121.5867, "NANGANG",
-                   visits=[4], mates=[("山羊", ["98/1/1"])]), "cp950"),
+                   mates=[("山羊", ["98/1/1"])]), "cp950"),
+    # Peaks named with numerals, a second 石門山, and greater-Taipei peaks still to climb (小觀音山
+    # lies in a closed ecological zone: its visits are ignored).
+    ("二格山", peak("二格山", "", 677, "三等三角點", "台北市文山區,新北市石碇區", 24.9586, 121.6175, "ERGE")),
+    ("五指山", peak("五指山", "", 1062, "三等三角點", "新竹縣", 24.6372, 121.0817, "WUJHIH")),
+    ("八通關山", peak("八通關山", "", 3335, "三等三角點", "南投縣", 23.4950, 120.9953, "BATONGGUAN",
+                     bluesky=["(十五040)八通關山"], quill=["十四010-八通關山"])),
+    ("十八尖山", peak("十八尖山", "", 131, "無", "新竹市", 24.7947, 120.9836, "SHIHBAJIAN")),
+    ("石門山桃園", peak("石門山", "", 551, "三等三角點", "桃園市龍潭區", 24.8139, 121.2475, "SHIMENTY")),
+    ("小觀音山", peak("小觀音山", "", 1068, "三等三角點", "台北市北投區", 25.1881, 121.5297, "SIAOGUANYIN",
+                     extra=[("IgnoreVisit", "1")])),
+    ("大崙頭山", peak("大崙頭山", "", 476, "三等三角點", "台北市內湖區", 25.0989, 121.5897, "DALUNTOU")),
 ]
 
 # Survey stones: keys of [Stone] (Stone is the required key).
 STONES = [
     ("三等6016", [("Name", "合歡山"), ("Height", "3417"), ("Stone", "三等6016"), ("StoneStatus", "存"),
-                  ("Region", "南投縣"), ("Visit1", "33"), ("Waypoint", "S6016"), ("Longitude", "121.2714"),
+                  ("Region", "南投縣"), ("Waypoint", "S6016"), ("Longitude", "121.2714"),
                   ("Attitude", "24.1419")]),
     ("三等6055", [("Name", "雪山"), ("Height", "3886"), ("Stone", "三等6055"), ("Region", "台中市"),
-                  ("Visit1", "45"), ("Waypoint", "S6055"), ("Longitude", "121.2317"), ("Attitude", "24.3833")]),
+                  ("Waypoint", "S6055"), ("Longitude", "121.2317"), ("Attitude", "24.3833")]),
     ("二等1069", [("Name", "觀音山"), ("Height", "616"), ("Stone", "二等1069"), ("Region", "新北市"),
-                  ("Visit1", "1"), ("Waypoint", "S1069"), ("Longitude", "121.4247"), ("Attitude", "25.1353")]),
+                  ("Waypoint", "S1069"), ("Longitude", "121.4247"), ("Attitude", "25.1353")]),
     ("森林1072", [("Name", "加里山"), ("Height", "2220"), ("Stone", "森林1072"), ("Region", "苗栗縣"),
                   ("Waypoint", "F1072"), ("Longitude", "121.0580"), ("Attitude", "24.5150")]),
     ("圖根點平頂", [("Height", "1600"), ("Stone", "圖根點"), ("StoneAlias", "土地調查局"), ("Region", "新竹縣"),
@@ -177,21 +237,35 @@ STONES = [
 # Old trails: keys of [OldTrail].
 OLD_TRAILS = [
     ("能高越嶺古道", [("Name", "能高越嶺古道"), ("Name2", "能高越嶺道"), ("Length", "82000"), ("Region", "南投縣,花蓮縣"),
-                     ("Visit1", "54"), ("Visit2", "55"), ("BlueSky1", "(十一003)能高越嶺"), ("Track", "能高越嶺")]),
+                     ("BlueSky1", "(十一003)能高越嶺"), ("Track", "能高越嶺")]),
     ("八通關古道", [("Name", "八通關古道"), ("Name2", "日治八通關"), ("Length", "125000"), ("Region", "南投縣,花蓮縣"),
-                   ("Visit1", "130"), ("Quill1", "十四011-八通關"), ("Track", "八通關")]),
+                   ("Quill1", "十四011-八通關"), ("Track", "八通關")]),
     ("淡蘭古道", [("Name", "淡蘭古道"), ("Name2", "北路"), ("Length", "40000"), ("Region", "新北市,宜蘭縣"),
-                 ("Visit1", "8"), ("Visit2", "17"), ("Track", "淡蘭北路")]),
+                 ("Track", "淡蘭北路")]),
     ("錐麓古道", [("Name", "錐麓古道"), ("Length", "10300"), ("Region", "花蓮縣"), ("BlueSky1", "(十035)太魯閣"),
                  ("Track", "錐麓")]),
 ]
+
+
+def add_walk_visits(items):
+    """Puts each item's Visit%d keys (from WALKS) right after its Region key."""
+    for entry in items:
+        keys = entry[1]
+        at = next(i + 1 for i, (key, _) in enumerate(keys) if key == "Region")
+        keys[at:at] = walks_of(entry[0])
+
+
+for _items in (PEAKS, STONES, OLD_TRAILS):
+    add_walk_visits(_items)
 
 # The regions of the settings' region list; the first three are greater Taipei. 台北縣 is the
 # old name the owner's lists keep; [DisplayName] shows it as 新北市 while the peak files say 新北市.
 REGIONS = ["台北市", "台北縣", "基隆市", "宜蘭縣", "新竹縣", "苗栗縣", "台中市", "南投縣", "嘉義縣", "高雄市",
            "屏東縣", "台東縣", "花蓮縣"]
 # Member words of some regions: the townships the peak files name (烏來 and 三峽 name no peak).
-REGION_MEMBERS = [("台北市", "士林,信義"), ("台北縣", "新北市,烏來,三峽,瑞芳,平溪"), ("南投縣", "仁愛")]
+# The first three regions (greater Taipei) give every peak still to climb there a member word, so
+# that 待爬的山-大台北 lists the same peaks whether or not a region's own name counts.
+REGION_MEMBERS = [("台北市", "士林,信義,內湖"), ("台北縣", "新北市,烏來,三峽,瑞芳,平溪"), ("南投縣", "仁愛")]
 # Region sets: [Talvane] Region1, ... and the regions of each under its name in [Region].
 REGION_SETS = [("大台北", "台北市,台北縣,基隆市"), ("中部", "台中市,南投縣,苗栗縣")]
 CONVERSIONS = ["台北縣,新北市"]
@@ -205,14 +279,68 @@ TITLE_SETS = [("百岳", "百岳,五嶽,三尖")]
 TITLE_ENTRIES = [
     ("百岳1", "玉山(南投)(一等),玉山北峰,玉山東峰,玉山南峰,雪山,雪山北峰,桃山,品田山,池有山,志佳陽大山,"
              "大霸尖山,南湖大山,南湖北山,中央尖山,合歡山,合歡山東峰,合歡山北峰,合歡山西峰"),
-    ("百岳2", "石門山,畢祿山,白姑大山,奇萊北峰,奇萊主山,能高山(南投),西巒大山,郡大山,秀姑巒山,向陽山,"
-             "三叉山,關山,卑南主山,北大武山,馬博拉斯山,大水窟山,達芬尖山"),
+    ("百岳2", "石門山(南投),畢祿山,白姑大山,奇萊北峰,奇萊主山,能高山(南投),西巒大山,郡大山,秀姑巒山,八通關山,"
+             "向陽山,三叉山,關山,卑南主山,北大武山,馬博拉斯山,大水窟山,達芬尖山"),
     ("五嶽", "玉山,雪山,秀姑巒山,南湖大山,北大武山"),
     ("三尖", "中央尖山,大霸尖山,達芬尖山"),
-    ("小百岳", "七星山,觀音山,基隆山,五分山,南港山,大崙頭山,紅淡山"),
+    ("小百岳", "七星山,觀音山,基隆山,五分山,南港山,大崙頭山,紅淡山,二格山,石門山(桃園),五指山,十八尖山"),
 ]
 # More visited peaks of a list than this is worth a warning.
 WARNINGS = [("三尖", "2")]
+
+# Named lists (trip plans): [Talvane] Talvanes1, ... and each list's peaks under its name in
+# [Talvanes], whole or in numbered parts; 喀拉業山 and 向陽北峰 are peaks the sample lacks.
+NAMED_LISTS = ["武陵四秀", "合歡群峰", "嘉明湖"]
+NAMED_LIST_ENTRIES = [
+    ("武陵四秀", "品田山,池有山,桃山,喀拉業山"),
+    ("合歡群峰1", "合歡山,合歡山東峰,合歡山北峰"),
+    ("合歡群峰2", "合歡山西峰,石門山(南投)"),
+    ("嘉明湖", "向陽山,三叉山,向陽北峰"),
+]
+# Series: [Talvane] Serial1, ... and each series' words in [Serial]; 數字 is the numeral series.
+SERIALS = [("數字", "一,二,三,四,五,六,七,八,九,十,百,千,萬"), ("方位", "東,南,西,北")]
+# Same name: [Talvane] SameName1, ... with aliases in [NameAlias]; name endings: Postfix1, ...
+SAME_NAMES = ["石門山", "大山"]
+NAME_ALIASES = [("大山", "大崙頭山,大尖")]
+POSTFIXES = ["尖", "崙"]
+
+# Links: the walk index page's relative links are taken from OnlineDir, which (itself relative)
+# is taken from the program folder: "data\" + "walks/w2.htm" is the report beside walk2.htm.
+ONLINE_DIR = "data\\"
+WALK_INDEX_FILE = "data\\walk2.htm"
+BLUESKY_FILE = "data\\guide2.htm"
+
+# BlueSky atlas pages that no item names (the atlas has more pages than the owner's items); a
+# link None gives a row without a link.
+MORE_BLUESKY = [("五040", "南湖東峰", None), ("十五050", "大水窟山", "https://bluesky.example.org/atlas/15/050.htm")]
+
+# 岫禾圖集 pages that no item names.
+MORE_QUILL = ["十二036-八通關草原"]
+
+# Companions' trips in their own files: (entry key, link key, [(trip text, link), ...]), the
+# trip texts in the forms companions write ("title [date]", "【title】date～date-rest",
+# "title (date)", "title（date）"). Wendy's file keeps Title only, so its entry and link keys
+# would be the same: it lists no trips.
+MATE_TRIPS = {
+    "阿凱": ("阿凱", "阿凱Link", [
+        ("玉山主峰單攻 [2016/04/09]", "https://akai.example.net/2016/04/yushan.html"),
+        ("向陽山、嘉明湖 [2013/03/30]", "https://akai.example.net/2013/03/jiaming.html"),
+        ("合歡山主峰 (2012/02/04)", "https://akai.example.net/2012/02/hehuan.html"),
+        ("七星山跨年（2011/12/31）", "https://akai.example.net/2011/12/cising.html"),
+        ("奇萊北峰 [2010/09/25]", "https://akai.example.net/2010/09/cilai.html"),
+        ("玉山主峰、北峰 [2008/11/22]", "https://akai.example.net/2008/11/yushan.html"),
+        ("南湖大山 (2007/10/12)", "https://akai.example.net/2007/10/nanhu.html"),
+        ("大霸尖山 [2005/08/13]", "https://akai.example.net/2005/08/daba.html"),
+        ("合歡山、石門山 [2003/01/25]", "https://akai.example.net/2003/01/hehuan.html"),
+    ]),
+    "山羊": ("山羊", "山羊Link", [
+        ("合歡山主峰 [101/02/04]", "https://goat.example.net/101/hehuan.htm"),
+        ("【武陵四秀】1000701～0703-品田山、桃山", "https://goat.example.net/100/wuling.htm"),
+        ("能高越嶺道、能高山 [99/10/17]", "https://goat.example.net/99/nenggao.htm"),
+        ("七星山（99/3/14）", "https://goat.example.net/99/cising.htm"),
+        ("【南湖大山】0961011～1013-南湖北山", "https://goat.example.net/96/nanhu.htm"),
+    ]),
+}
 
 GROUP_KEY = "Talvane"
 GROUP_NAME = "山"
@@ -260,22 +388,27 @@ def entry_matches(entry, keys):
     return entry[r + 1:t] in keys.get("Stone", "")
 
 
-def title_entries(title):
-    parts = dict(TITLE_ENTRIES)
-    text = parts.get(title)
+def numbered_list(parts, name, part_limit, entry_limit):
+    """The entries of a list kept whole under its name, or in numbered parts name1, name2, ...
+    up to part_limit (the first missing part ends them)."""
+    parts = dict(parts)
+    text = parts.get(name)
     if text is None:
         numbered = []
         n = 1
-        while "%s%d" % (title, n) in parts and n <= 15:
-            numbered.append(parts["%s%d" % (title, n)])
+        while "%s%d" % (name, n) in parts and n <= part_limit:
+            numbered.append(parts["%s%d" % (name, n)])
             n += 1
         text = ",".join(numbered)
-    return split_list(text, 180)
+    return split_list(text, entry_limit)
 
 
-def title_count(title):
-    """Rows of a title list: the entries that some peak names first."""
-    entries = title_entries(title)
+def title_entries(title):
+    return numbered_list(TITLE_ENTRIES, title, 15, 180)
+
+
+def list_count(entries):
+    """Rows of a title or named list: the entries that some peak names first."""
     named = set()
     for keys in peak_keys():
         for i, entry in enumerate(entries):
@@ -283,6 +416,80 @@ def title_count(title):
                 named.add(i)
                 break
     return len(named)
+
+
+def title_count(title):
+    return list_count(title_entries(title))
+
+
+def named_list_count(name):
+    return list_count(numbered_list(NAMED_LIST_ENTRIES, name, 12, 200))
+
+
+def names_of(keys):
+    """Name, then Name2 when it is not empty."""
+    return [n for n in (keys["Name"], keys.get("Name2", "")) if n]
+
+
+def serial_count(words):
+    """Peaks whose Name or Name2 holds a word of the series (the first 20 words)."""
+    words = split_list(words, 20)
+    return sum(1 for keys in peak_keys() if any(w in n for n in names_of(keys) for w in words))
+
+
+def same_name(name, base, aliases):
+    """The name holds the base name, or an alias ending in 山, or an alias that ends the name;
+    and it does not end in 峰."""
+    if base not in name:
+        if not any(a in name and (a.endswith("山") or name.find(a) + len(a) == len(name)) for a in aliases):
+            return False
+    return not name.endswith("峰")
+
+
+def postfix(name, word):
+    """The word stands in the name after its first character; the name does not end in 峰."""
+    return name.find(word) > 0 and not name.endswith("峰") and name != "福大山"
+
+
+def same_name_count(base):
+    aliases = split_list(dict(NAME_ALIASES).get(base, ""), 10)
+    return sum(1 for keys in peak_keys() if any(same_name(n, base, aliases) for n in names_of(keys)))
+
+
+def postfix_count(word):
+    return sum(1 for keys in peak_keys() if any(postfix(n, word) for n in names_of(keys)))
+
+
+def visit_count(keys):
+    n = 0
+    while "Visit%d" % (n + 1) in keys:
+        n += 1
+    return n
+
+
+def greater_taipei_words(with_region_names):
+    words = []
+    for region in REGIONS[:3]:
+        words += region_words(region) if with_region_names else region_words(region)[1:]
+    return words
+
+
+def to_climb_in_greater_taipei(with_region_names):
+    return [keys["Name"] for keys in peak_keys()
+            if visit_count(keys) == 0 and keys.get("IgnoreVisit", "0") == "0"
+            and any(w in keys["Region"] for w in greater_taipei_words(with_region_names))]
+
+
+def visit_counts():
+    """待爬的山-大台北, 待爬的山, 爬過的山 and 爬過n次的山 for n up to the most visits."""
+    visits = [visit_count(keys) for keys in peak_keys()]
+    taipei = to_climb_in_greater_taipei(False)
+    # The sample keeps this subset unambiguous: a region's own name adds no peak.
+    assert taipei == to_climb_in_greater_taipei(True), taipei
+    counts = [("待爬的山-大台北", len(taipei)), ("待爬的山", visits.count(0)),
+              ("爬過的山", sum(1 for v in visits if v > 0))]
+    counts += [("爬過%d次的山" % n, visits.count(n)) for n in range(1, max(visits) + 1)]
+    return counts
 
 
 def region_words(region):
@@ -295,12 +502,16 @@ def region_count(words):
 
 
 def subset_counts():
-    """The row count of every title and region subset of the peak group, under its name."""
+    """The row count of every subset of the peak group whose rows do not depend on the day, under
+    its name, in the order the group builds them: titles, named lists, series, region sets,
+    regions, same names, name endings, then the visit subsets."""
     counts = []
     titles = []
     for title in TITLES:
         titles += split_list(dict(TITLE_SETS).get(title, title), 500)
     counts += [(t, title_count(t)) for t in titles]
+    counts += [(name, named_list_count(name)) for name in NAMED_LISTS]
+    counts += [(key + GROUP_NAME, serial_count(words)) for key, words in SERIALS]
     for name, regions in REGION_SETS:
         words = []
         for region in split_list(regions, 30):
@@ -310,7 +521,130 @@ def subset_counts():
         counts.append((region + "的" + GROUP_NAME, region_count(region_words(region))))
         for member in region_words(region)[1:]:
             counts.append((member + "的" + GROUP_NAME, region_count([member])))
+    counts += [("各地" + base, same_name_count(base)) for base in SAME_NAMES]
+    counts += [("各地" + word, postfix_count(word)) for word in POSTFIXES]
+    counts += visit_counts()
     return [(name, str(n)) for name, n in counts if n > 0]
+
+
+def atlas_volume_page(text, dashed):
+    """Volume name, page and title of "(十五045)title" or "十五045-title"."""
+    if dashed:
+        p = next(i for i, c in enumerate(text) if c.isdigit())
+        q = text.index("-", p)
+        return text[:p], int(text[p:q]), text[q + 1:]
+    q = text.index(")")
+    return text[1:q - 3], int(text[q - 3:q]), text[q + 1:]
+
+
+def atlas_pages(key, dashed, more):
+    """The distinct pages of one atlas that the item files name (first title wins), then more;
+    each as (volume name, page, title, link or None), by volume and page."""
+    pages = {}
+    for _, _, items in GROUPS:
+        for entry in items:
+            for k, value in entry[1]:
+                if k.startswith(key) and k[len(key):].isdigit():
+                    volume, page, title = atlas_volume_page(value, dashed)
+                    pages.setdefault((volume, page), title)
+    for value in more:
+        volume, page, title = atlas_volume_page(value, dashed)
+        pages.setdefault((volume, page), title)
+    return pages
+
+
+VOLUMES = ["一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四", "十五",
+           "十六", "十七", "十八", "十九", "二十", "二十一", "二十二", "二十三", "二十四", "二十五", "二十六",
+           "二十七", "二十八", "二十九", "三十"]
+
+
+def by_volume_and_page(pages):
+    return sorted(pages.items(), key=lambda kv: (VOLUMES.index(kv[0][0]), kv[0][1]))
+
+
+def bluesky_rows():
+    """The BlueSky atlas page's rows: (volume name, page, title, link or None)."""
+    links = {}
+    more = []
+    for text, title, link in MORE_BLUESKY:
+        volume, page, _ = atlas_volume_page("(%s)" % text, False)
+        links[(volume, page)] = link
+        more.append("(%s)%s" % (text, title))
+    pages = atlas_pages("BlueSky", False, more)
+    address = "https://bluesky.example.org/atlas/%d/%03d.htm"
+    return [(v, p, title, links.get((v, p), address % (VOLUMES.index(v) + 1, p)))
+            for (v, p), title in by_volume_and_page(pages)]
+
+
+def quill_rows():
+    """The 岫禾圖集 index's entries: (volume name, page, title, link)."""
+    pages = atlas_pages("Quill", True, MORE_QUILL)
+    return [(v, p, title, "https://quill.example.org/%d-%03d.htm" % (VOLUMES.index(v) + 1, p))
+            for (v, p), title in by_volume_and_page(pages)]
+
+
+HTML_HEAD = ('<html>\r\n<head>\r\n<meta http-equiv="Content-Type" content="text/html; charset=utf-8">\r\n'
+             "<title>%s</title>\r\n</head>\r\n<body>")
+HTML_TAIL = "</body>\r\n</html>\r\n"
+
+
+def write_utf8(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(text.encode("utf-8"))
+
+
+def walk_index_page():
+    """The walk index page, newest walk first, one table row per walk in the row form the
+    catalog cuts out: number, title (linked or after a "</font>" mark), days, date."""
+    lines = [HTML_HEAD % "行旅客", "<h1>行旅客</h1>", "<table border=1>",
+             "<tr><th>編號</th><th>行程</th><th>天數</th><th>日期</th></tr>"]
+    for n, date, title, days, link, _ in sorted(WALKS, reverse=True):
+        if link:
+            cell = '<a href="%s">%s</a>' % (link, title)
+        else:
+            cell = '<font color="#808080">舊</font>%s' % title
+        lines.append("<tr><td align=center>%d</td><td>%s</td><td align=center>%s</td><td>%s</td></tr>"
+                     % (n, cell, days, date))
+    lines += ["</table>", HTML_TAIL]
+    return "\r\n".join(lines)
+
+
+def walk_report_page(n, date, title, items):
+    names = []
+    for _, _, group in GROUPS:
+        names += [dict(e[1]).get("Name", e[0]) for e in group if e[0] in items]
+    return "\r\n".join([HTML_HEAD % ("行旅客%d: %s" % (n, title)), "<h1>%s</h1>" % title,
+                        "<p>日期：%s</p>" % date, "<p>%s</p>" % WALK_NOTES[n],
+                        "<ul>"] + ["<li>%s</li>" % name for name in names]
+                       + ["</ul>", '<p><a href="../walk2.htm">回行旅客索引</a></p>', HTML_TAIL])
+
+
+def bluesky_page():
+    lines = [HTML_HEAD % "藍天圖集", "<h1>藍天圖集</h1>", "<table border=1>",
+             "<tr><th>序</th><th>路線</th><th>冊</th><th>頁</th></tr>"]
+    for i, (volume, page, title, link) in enumerate(bluesky_rows()):
+        cell = '<a href="%s">%s</a>' % (link, title) if link else title
+        lines.append("<tr><td align=center>%d</td><td>%s</td><td align=center>%s</td><td align=center>%03d</td></tr>"
+                     % (i + 1, cell, volume, page))
+    lines += ["</table>", HTML_TAIL]
+    return "\r\n".join(lines)
+
+
+def quill_index():
+    """岫禾圖集's index: Quill%d = volume name, page and title, QuillLink%d = the link."""
+    keys = []
+    for i, (volume, page, title, link) in enumerate(quill_rows()):
+        keys += [("Quill%d" % (i + 1), "%s%03d-%s" % (volume, page, title)), ("QuillLink%d" % (i + 1), link)]
+    return ini([("岫禾圖集", keys)])
+
+
+def mate_file(name, keys):
+    """A companion's file: its [Hiking] keys, then its trips and their links."""
+    entry_key, link_key, trips = MATE_TRIPS.get(name, (None, None, []))
+    for i, (trip, link) in enumerate(trips):
+        keys = keys + [("%s%d" % (entry_key, i + 1), trip), ("%s%d" % (link_key, i + 1), link)]
+    return ini([("Hiking", keys)])
 
 
 def main():
@@ -321,17 +655,34 @@ def main():
         ("StoneLevel", [("Level1", "一等三角點,一等"), ("Level2", "二等三角點,二等"),
                         ("Level3", "三等三角點,三等"), ("Level4", "森林三角點,森林"), ("Level5", "圖根點,圖根")]),
         (GROUP_KEY, [("Title%d" % (i + 1), t) for i, t in enumerate(TITLES)]
-         + [("Region%d" % (i + 1), name) for i, (name, _) in enumerate(REGION_SETS)]),
+         + [("Talvanes%d" % (i + 1), t) for i, t in enumerate(NAMED_LISTS)]
+         + [("Serial%d" % (i + 1), key) for i, (key, _) in enumerate(SERIALS)]
+         + [("Region%d" % (i + 1), name) for i, (name, _) in enumerate(REGION_SETS)]
+         + [("SameName%d" % (i + 1), base) for i, base in enumerate(SAME_NAMES)]
+         + [("Postfix%d" % (i + 1), word) for i, word in enumerate(POSTFIXES)]),
         ("TitleSet", TITLE_SETS),
         ("Title", TITLE_ENTRIES),
         ("Warning", WARNINGS),
+        ("Talvanes", NAMED_LIST_ENTRIES),
+        ("Serial", SERIALS),
+        ("NameAlias", NAME_ALIASES),
         ("Region", [("RegionList", ",".join(REGIONS))] + REGION_MEMBERS + REGION_SETS),
         ("DisplayName", [("Convert%d" % (i + 1), c) for i, c in enumerate(CONVERSIONS)]),
         ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
+        ("Template", [("OnlineDir", ONLINE_DIR)]),
     ]))
-    write(os.path.join(HERE, "Local.txt"), ini([("GPS", [])]))
+    write(os.path.join(HERE, "Local.txt"), ini([
+        ("GPS", []),
+        ("Template", [("WalkIndexFile", WALK_INDEX_FILE), ("BlueSkyFile", BLUESKY_FILE)]),
+    ]))
     for name, keys in MATES:
-        write(os.path.join(DATA, "山友", name + ".txt"), ini([("Hiking", keys)]))
+        write(os.path.join(DATA, "山友", name + ".txt"), mate_file(name, keys))
+    write(os.path.join(DATA, "山友", "岫禾圖集.txt"), quill_index())
+    write_utf8(os.path.join(DATA, "walk2.htm"), walk_index_page())
+    for n, date, title, _, link, items in WALKS:
+        if link and "http" not in link:
+            write_utf8(os.path.join(DATA, link), walk_report_page(n, date, title, items))
+    write_utf8(os.path.join(DATA, "guide2.htm"), bluesky_page())
     counts = []
     for folder, section, items in GROUPS:
         for entry in items:

@@ -1,5 +1,6 @@
 // The bundled sample catalog read through the group table: settings, cached counts that agree
-// with the folders, and every item file loadable by the class its folder gets.
+// with the folders, every item file loadable by the class its folder gets, and the owner's pages
+// (walk index, the two atlases' indexes, companions' trips) naming what the item files refer to.
 #include "catalog/GroupTable.h"
 
 #include "FakeItemList.h"
@@ -12,10 +13,17 @@
 #include "catalog/records/TrailItemRecord.h"
 #include "catalog/subsets/SubsetBase.h"
 #include "catalog/subsets/regions/DisplayNameConversions.h"
+#include "catalog/text/AtlasRef.h"
+#include "catalog/text/GuideEntry.h"
+#include "catalog/text/HikingEntry.h"
+#include "catalog/text/HtmlTableReader.h"
+#include "catalog/text/LocalPages.h"
 #include "catalog/text/TextParsers.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +56,7 @@ TEST_F(SampleCatalogTest, GroupListCountsAgreeWithTheFolders)
     EXPECT_EQ(DataFolder(), platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data")));
     FakeListBox list;
     ASSERT_TRUE(table.FillGroupList(&list, 0));
-    EXPECT_EQ(list.texts, QStringList({"山 (38)", "基石 (5)", "古道 (4)"}));
+    EXPECT_EQ(list.texts, QStringList({"山 (45)", "基石 (5)", "古道 (4)"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(platform::FindFiles(table.GroupFolder(i), QStringLiteral("*.txt")).size(),
                   table.CachedItemCount(i))
@@ -78,13 +86,16 @@ TEST_F(SampleCatalogTest, EveryItemFileLoadsIntoTheGroupOfItsFolder)
         EXPECT_TRUE(r->Attitude > 21.8 && r->Attitude < 25.4) << names.back().toStdString();
         EXPECT_TRUE(r->Longitude > 120.0 && r->Longitude < 122.1) << names.back().toStdString();
     }
-    EXPECT_EQ(visited, 31);
+    EXPECT_EQ(visited, 29);
     ASSERT_TRUE(names.contains("七星山"));
     const TalvaneItemRecord* cising = peaks->Record(int(names.indexOf("七星山")));
     EXPECT_EQ(cising->Height, 1120);
     EXPECT_EQ(FieldText(cising->Region), "台北市");
-    EXPECT_EQ(cising->Visits[0], 177);
-    EXPECT_EQ(cising->Visits[4], 2);
+    // Walks 1, 8 and 17 of the walk table, newest first.
+    EXPECT_EQ(cising->Visits[0], 17);
+    EXPECT_EQ(cising->Visits[1], 8);
+    EXPECT_EQ(cising->Visits[2], 1);
+    EXPECT_EQ(cising->Visits[3], 0);
     const TalvaneItemRecord* yushan = peaks->Record(int(names.indexOf("玉山")));
     EXPECT_EQ(yushan->AtlasRefs[0], 14955);
     EXPECT_EQ(yushan->AtlasRefs[1], 112000 - 31);
@@ -157,18 +168,20 @@ TEST_F(SampleCatalogTest, CompanionsAndTheirVisitsInThePeakFiles)
     EXPECT_EQ(wendy, 9);
 }
 
-// Every title and region subset of the peak group lists as many peaks as the sample's script,
-// counting from its own peak data, wrote to Cache.txt; and each count there names a subset.
-TEST_F(SampleCatalogTest, TitleAndRegionSubsetsFillTheCachedCounts)
+// Every subset of the peak group whose rows do not depend on the day lists as many peaks as the
+// sample's script, counting from its own peak data, wrote to Cache.txt; and each count there
+// names such a subset, in the order the group builds them.
+TEST_F(SampleCatalogTest, SubsetsFillTheCachedCounts)
 {
     CGroupBase* peaks = table.GetGroup(0, nullptr);
     ASSERT_NE(peaks, nullptr);
+    const QList<int> counted = {CSubsetBase::kTypeTitle,    CSubsetBase::kTypeRegion,   CSubsetBase::kTypeRegionSet,
+                                CSubsetBase::kTypeTalvanes, CSubsetBase::kTypeSerial,   CSubsetBase::kTypeSameName,
+                                CSubsetBase::kTypePostfix,  CSubsetBase::kTypeVisit};
     QStringList listed;
     for (int i = 0; i < peaks->SubsetCount(); ++i) {
         CSubsetBase* subset = peaks->Subset(i);
-        const int type = subset->TypeCode();
-        if (type != CSubsetBase::kTypeTitle && type != CSubsetBase::kTypeRegion
-            && type != CSubsetBase::kTypeRegionSet)
+        if (!counted.contains(subset->TypeCode()))
             continue;
         FakeItemList list;
         SubsetStatistics statistics;
@@ -180,7 +193,148 @@ TEST_F(SampleCatalogTest, TitleAndRegionSubsetsFillTheCachedCounts)
     }
     QStringList keys = platform::GetProfileKeys(CacheFilePath(), "Talvane");
     EXPECT_EQ(keys, listed);
-    EXPECT_GE(listed.size(), 20);
+    EXPECT_GE(listed.size(), 40);
+    // Visits 0 to 3 all occur, so every visit subset up to 爬過3次的山 has a count.
+    for (const char* name : {"待爬的山-大台北", "待爬的山", "爬過的山", "爬過1次的山", "爬過2次的山", "爬過3次的山"})
+        EXPECT_TRUE(keys.contains(QString::fromUtf8(name))) << name;
+}
+
+// The walk index page, as the script wrote it: 17 walks newest first, walk 1 an old row without a
+// link, walks 6 and 13 linking to web pages, the others to the reports in data/walks/. Relative
+// links take OnlineDir ("data\\") and so name the report beside the page from the program folder.
+TEST_F(SampleCatalogTest, WalkIndexPageNamesEveryVisitedWalk)
+{
+    constexpr int kWalks = 17;
+    const QString walkIndex = WalkIndexFile();
+    EXPECT_EQ(walkIndex, platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data/walk2.htm")));
+    const QString onlineDir = platform::GetProfileString(MainSettingsPath(), "Template", "OnlineDir");
+    EXPECT_EQ(onlineDir, QStringLiteral("data\\"));
+    WalkIndex index;
+    ASSERT_EQ(ReadHtmlTableRows(walkIndex, &index, onlineDir), kWalks);
+    EXPECT_EQ(index.highestWalk, kWalks);
+
+    const struct {
+        int walk;
+        const char* title;
+        const char* link; // after OnlineDir
+        const char* date;
+    } rows[] = {
+        {1, "陽明山七星山主峰、東峰", "", "2015/1/18"},
+        {4, "玉山主峰、東峰單攻", "data\\walks/w4.htm", "2016/4/9"},
+        {6, "武陵四秀：品田山、池有山、桃山", "https://blog.example.com/2017/07/wuling.html", "2017/7/1"},
+        {13, "嘉明湖、向陽山、三叉山", "https://blog.example.com/2021/11/jiaming-lake.html", "2021/11/6"},
+        {17, "七星山、南港山、劍潭山", "data\\walks/w17.htm", "2025/3/15"},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(index.Holds(row.walk)) << row.walk;
+        EXPECT_EQ(index.titles[row.walk], QString::fromUtf8(row.title)) << row.walk;
+        EXPECT_EQ(index.links[row.walk], QString::fromUtf8(row.link)) << row.walk;
+        EXPECT_EQ(index.dates[row.walk], QString::fromUtf8(row.date)) << row.walk;
+    }
+    for (int walk = 1; walk <= kWalks; ++walk) {
+        ASSERT_TRUE(index.Holds(walk)) << walk;
+        const QString& link = index.links[walk];
+        if (!link.isEmpty() && !link.startsWith(QStringLiteral("http"))) {
+            EXPECT_TRUE(QFileInfo::exists(platform::JoinPath(platform::ProgramFolder(), link))) << walk;
+        }
+    }
+    // Every walk visit of every group names a walk of the page.
+    for (int g = 0; g < 3; ++g) {
+        for (const platform::DirEntry& item : platform::FindFiles(table.GroupFolder(g), QStringLiteral("*.txt"))) {
+            const QString section = g == 0 ? "Talvane" : g == 1 ? "Stone" : "OldTrail";
+            for (int k = 1;; ++k) {
+                const int walk = platform::GetProfileInt(item.path, section, QString("Visit%1").arg(k), 0);
+                if (walk == 0)
+                    break;
+                EXPECT_TRUE(walk >= 1 && walk <= kWalks) << item.name.toStdString() << " " << walk;
+            }
+        }
+    }
+}
+
+// The atlas references of the peaks find their pages: the BlueSky page (37 distinct pages, two
+// of them named by no item) and 岫禾圖集's index (12 entries in volume order, one named by no
+// item), matched by volume ((code + 999) / 1000 mod 100) and page (1000 - code mod 1000).
+TEST_F(SampleCatalogTest, AtlasIndexesHoldThePagesThePeaksName)
+{
+    const QList<GuideEntry> quill = ReadQuillAtlasFile(QuillAtlasFile());
+    ASSERT_EQ(quill.size(), 12);
+    EXPECT_EQ(quill[0].volumeText, QString::fromUtf8("三"));
+    EXPECT_EQ(quill[0].volume, 3);
+    EXPECT_EQ(quill[0].page, 19);
+    EXPECT_EQ(quill[0].title, QString::fromUtf8("大霸尖山"));
+    EXPECT_EQ(quill[0].link, QStringLiteral("https://quill.example.org/3-019.htm"));
+    EXPECT_EQ(quill[11].volume, 17);
+    EXPECT_EQ(quill[11].page, 40);
+    EXPECT_EQ(quill[11].title, QString::fromUtf8("卑南主山"));
+    EXPECT_EQ(quill[11].link, QStringLiteral("https://quill.example.org/17-040.htm"));
+
+    QList<GuideEntry> bluesky;
+    ASSERT_EQ(ReadHtmlTableCells(BlueSkyFile(), &bluesky), 37);
+    // Highest volume first: 二十二040 北大武山; the page row without a link keeps its title.
+    EXPECT_EQ(bluesky[0].volume, 22);
+    EXPECT_EQ(bluesky[0].page, 40);
+    EXPECT_EQ(bluesky[0].title, QString::fromUtf8("北大武山"));
+    const auto noLink = std::find_if(bluesky.begin(), bluesky.end(), [](const GuideEntry& e) { return e.link.isEmpty(); });
+    ASSERT_NE(noLink, bluesky.end());
+    EXPECT_EQ(noLink->title, QString::fromUtf8("南湖東峰"));
+
+    auto* peaks = static_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
+    ASSERT_NE(peaks, nullptr);
+    int references = 0;
+    for (int i = 0; i < peaks->ItemCount(); ++i) {
+        const TalvaneItemRecord* r = peaks->Record(i);
+        for (int l = 0; l < 30 && r->AtlasRefs[l] != 0; ++l) {
+            const int code = r->AtlasRefs[l];
+            const QList<GuideEntry>& atlas = AtlasRefKind(code) == kAtlasKindQuill ? quill : bluesky;
+            const bool found = std::any_of(atlas.begin(), atlas.end(), [code](const GuideEntry& e) {
+                return e.volume == AtlasRefVolume(code) && e.page == AtlasRefPage(code);
+            });
+            EXPECT_TRUE(found) << FieldText(r->Name).toStdString() << " " << code;
+            ++references;
+        }
+    }
+    EXPECT_EQ(references, 43);
+}
+
+// The companions' trips: 阿凱 lists 9 and 山羊 5, each with a link; Wendy's file lists none. Of the
+// peaks' visits of a companion those on a trip's day (ROC date from the trip's date text) find it:
+// 11 of 阿凱's 14 and 6 of 山羊's 9.
+TEST_F(SampleCatalogTest, CompanionTripsMatchTheirVisits)
+{
+    auto* peaks = static_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
+    ASSERT_NE(peaks, nullptr);
+    ASSERT_EQ(peaks->MateCount(), 3);
+    const struct {
+        int trips;
+        int visits;
+        int matched;
+    } mates[] = {{9, 14, 11}, {5, 9, 6}, {0, 9, 0}};
+    for (int m = 0; m < 3; ++m) {
+        const HikingMate* mate = peaks->Mate(m);
+        const QList<HikingEntry> trips = ReadNumberedKeyPairs(mate->path, mate->keyTitle + QStringLiteral("%d"),
+                                                               mate->keyLink + QStringLiteral("%d"));
+        ASSERT_EQ(trips.size(), mates[m].trips) << m;
+        QList<int> days;
+        for (const HikingEntry& trip : trips) {
+            EXPECT_TRUE(trip.link.startsWith(QStringLiteral("https://"))) << trip.title.toStdString();
+            int year = 0, month = 0, day = 0;
+            ASSERT_TRUE(ParseDateText(trip.dateText, &year, &month, &day)) << trip.dateText.toStdString();
+            days << (year + 1000 * m) * 10000 + month * 100 + day;
+        }
+        int visits = 0, matched = 0;
+        for (int i = 0; i < peaks->ItemCount(); ++i) {
+            const TalvaneItemRecord* r = peaks->Record(i);
+            for (int l = 0; l < 30 && r->MateVisits[l] != 0; ++l) {
+                if (r->MateVisits[l] / 10000000 != m)
+                    continue;
+                ++visits;
+                matched += days.contains(r->MateVisits[l]);
+            }
+        }
+        EXPECT_EQ(visits, mates[m].visits) << m;
+        EXPECT_EQ(matched, mates[m].matched) << m;
+    }
 }
 
 } // namespace
