@@ -7,6 +7,7 @@
 #include "catalog/subsets/names/SubsetSerial.h"
 #include "catalog/subsets/names/SubsetTalvanes.h"
 
+#include "BarePeakGroup.h"
 #include "FakeItemList.h"
 #include "FakeMessageBox.h"
 #include "FakePointView.h"
@@ -68,30 +69,11 @@ TEST(MatchPostfix, WordAfterTheFirstCharacter)
     }
 }
 
-// A peak group whose peaks come from UTF-16LE peak files in a temporary data folder, with the
-// companions 阿明, Hua and Chen, and a main settings file in UTF-16LE.
-class NamesGroup : public CGroupTalvane {
-public:
-    bool InitBase(const QString& settings, CGroupTable* owner, const QString& itemFolder)
-    {
-        return CGroupBase::Init(settings, owner, itemFolder);
-    }
-};
-
 class SubsetNamesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::ClearProfileCache();
-        platform::SetProgramFolder(dir.path());
-        table.LoadSettings();
-        table.SetServices(WindowServices{.messageBox = &box});
-        group.InitBase(dir.file("峰嵐錄.txt"), &table, dir.file("山"));
-        for (const char* prefix : {"阿明", "Hua", "Chen"}) {
-            auto mate = std::make_unique<HikingMate>();
-            mate->keyTitle = QString::fromUtf8(prefix);
-            group.AddMate(std::move(mate));
-        }
+        group.SetUpIn(dir, &table, &box);
     }
     void Settings(const QString& text)
     {
@@ -127,7 +109,7 @@ protected:
     TempDir dir;
     CGroupTable table;
     FakeMessageBox box;
-    NamesGroup group;
+    BarePeakGroup group;
 };
 
 // The numeral series with a fourteenth word, 零, which has no numeral value.

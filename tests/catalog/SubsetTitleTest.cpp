@@ -3,6 +3,7 @@
 // titles, the map marks and the nesting of titles in the subset tree.
 #include "catalog/subsets/titles/SubsetTitle.h"
 
+#include "BarePeakGroup.h"
 #include "FakeItemList.h"
 #include "FakeMessageBox.h"
 #include "FakePointView.h"
@@ -19,12 +20,8 @@
 namespace {
 
 // A peak group whose rows, columns and map marks are recorded: a row shows the peak's Name.
-class RowPeakGroup : public CGroupTalvane {
+class RowPeakGroup : public BarePeakGroup {
 public:
-    bool InitBase(const QString& settings, CGroupTable* owner, const QString& itemFolder)
-    {
-        return CGroupBase::Init(settings, owner, itemFolder);
-    }
     void SetupItemColumns(IItemList* list, const ColumnLayout* layout) override
     {
         seenLayout = layout;
@@ -100,16 +97,7 @@ class SubsetTitleTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
-        platform::ClearProfileCache();
-        platform::SetProgramFolder(dir.path());
-        table.LoadSettings();
-        table.SetServices(WindowServices{.messageBox = &box});
-        group.InitBase(dir.file("峰嵐錄.txt"), &table, dir.file("山"));
-        for (const char* prefix : {"阿明", "Hua", "Chen"}) {
-            auto mate = std::make_unique<HikingMate>();
-            mate->keyTitle = QString::fromUtf8(prefix);
-            group.AddMate(std::move(mate));
-        }
+        group.SetUpIn(dir, &table, &box);
     }
     void Settings(const QString& text)
     {
