@@ -103,7 +103,17 @@ void IniCache::clear()
 void IniCache::pin(const QString& path)
 {
     QMutexLocker lock(&mutex_);
-    ++pinned_[path];
+    // The parse a pin holds on to is the file as it is now: one cached before it changed goes.
+    if (++pinned_[path] > 1)
+        return;
+    const auto cached = entries_.constFind(path);
+    Entry now;
+    if (cached != entries_.cend()
+        && (!StatFile(path, &now.size, &now.writeTimeNs) || cached->size != now.size
+            || cached->writeTimeNs != now.writeTimeNs)) {
+        forgetLastPinned();
+        entries_.remove(path);
+    }
 }
 
 void IniCache::unpin(const QString& path)

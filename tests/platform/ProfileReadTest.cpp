@@ -285,3 +285,18 @@ TEST_F(ProfileRead, SnapshotReadsOneParseAndStillSeesOwnWrites)
     ASSERT_TRUE(SetFileWriteTime(path, time));
     EXPECT_EQ(GetProfileInt(path, "Item", "A"), 5);
 }
+
+TEST_F(ProfileRead, SnapshotOfAFileChangedSinceItWasReadSeesTheChange)
+{
+    TempDir dir;
+    const QString path = dir.write("item.txt", Utf16LeWithBom("[Item]\r\nName=雪山主峰\r\n"));
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QString::fromUtf8("雪山主峰"));
+    // Same size, a later write time: the file as reloaded by the next group load.
+    dir.write("item.txt", Utf16LeWithBom("[Item]\r\nName=雪山北峰\r\n"));
+    FileTime time;
+    ASSERT_TRUE(GetFileWriteTime(path, &time));
+    time.ns += 2000000000LL;
+    ASSERT_TRUE(SetFileWriteTime(path, time));
+    const platform::ProfileSnapshot snapshot(path);
+    EXPECT_EQ(GetProfileString(path, "Item", "Name"), QString::fromUtf8("雪山北峰"));
+}
