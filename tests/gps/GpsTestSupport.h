@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "GpsBabel.h"
 #include "gps/ByteCursor.h"
 #include "gps/gdb/GDBFile.h"
 #include "gps/GPSFile.h"
@@ -13,17 +14,6 @@
 
 // Path of a file in tests/data/gps.
 QString GpsFixture(const QString& name);
-// Path of the gpsbabel program, empty when it is not installed.
-QString GpsBabel();
-// Runs gpsbabel with args; its standard output in *out. False when it fails or times out.
-bool RunGpsBabel(const QStringList& args, QByteArray* out = nullptr);
-
-// Skips the current test when gpsbabel is missing.
-#define REQUIRE_GPSBABEL()                                                         \
-    do {                                                                           \
-        if (GpsBabel().isEmpty())                                                  \
-            GTEST_SKIP() << "gpsbabel is not installed; apt-get install gpsbabel"; \
-    } while (0)
 
 // Builds a GDB file: signature, headers of the given version, then records.
 class GdbBuilder {

@@ -1,6 +1,6 @@
 #include "GpxTestSupport.h"
 
-#include "GpsTestSupport.h"
+#include "GpsBabel.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -72,10 +72,10 @@ bool ParseGpxText(const QByteArray& gpx, GpxContent* content)
     return !xml.hasError();
 }
 
-bool GpsbabelReading(const QString& path, GpxContent* content)
+bool GpsbabelReading(const QString& path, GpxContent* content, const QString& format)
 {
     QByteArray gpx;
-    return RunGpsBabel({"-i", "gpx", "-f", path, "-o", "gpx,gpxver=1.1", "-F", "-"}, &gpx)
+    return RunGpsBabel({"-i", format, "-f", path, "-o", "gpx,gpxver=1.1", "-F", "-"}, &gpx)
         && ParseGpxText(gpx, content);
 }
 

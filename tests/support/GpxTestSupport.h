@@ -32,8 +32,10 @@ struct GpxContent {
 // The waypoints and tracks of GPX text, by Qt's XML stream reader; false when it is not
 // well-formed.
 bool ParseGpxText(const QByteArray& gpx, GpxContent* content);
-// What gpsbabel reads from the GPX file at path; false when gpsbabel fails.
-bool GpsbabelReading(const QString& path, GpxContent* content);
+// What gpsbabel reads from the GPS file at path in its format (gpsbabel's name: "gpx", "gdb",
+// ...); false when gpsbabel fails.
+bool GpsbabelReading(const QString& path, GpxContent* content,
+                     const QString& format = QStringLiteral("gpx"));
 // Seconds since 1970 UTC of a dateTime text (fractions dropped), by QDateTime; 0 when empty.
 int64_t SecondsOf(const QString& time);
 
