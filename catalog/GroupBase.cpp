@@ -65,8 +65,6 @@ bool CGroupBase::OpenRecordLink(IItemList*, int, int) { return false; }
 bool CGroupBase::AddVisit(IItemList*, int, int) { return false; }
 bool CGroupBase::AddMateVisit(IItemList*, int, int) { return false; }
 bool CGroupBase::AddAtlasRef(IItemList*, int, int) { return false; }
-// Locating, exporting and synchronising waypoints come with the waypoint operations.
-bool CGroupBase::LocateItem(int, int, bool) { return false; }
 
 bool CGroupBase::LocateRow(IItemList* list, int row, int radius, bool online)
 {
@@ -76,8 +74,6 @@ bool CGroupBase::LocateRow(IItemList* list, int row, int radius, bool online)
 }
 
 bool CGroupBase::OpenWalkGps(IItemList*, int) { return false; }
-bool CGroupBase::ExportWaypoints(IItemList*) { return false; }
-bool CGroupBase::SyncWaypoints(IItemList*) { return false; }
 
 // Subset-first operations: the subset of a valid index is asked first; when it declines, the
 // group's own operation runs with the same arguments.
@@ -207,13 +203,6 @@ bool CGroupBase::HasAtlasRef(int, int) { return false; }
 bool CGroupBase::HasMateVisit(int, int) { return false; }
 int CGroupBase::GetDefaultSortColumn() { return 0; }
 
-// List output comes with the list-template writer.
-bool CGroupBase::WriteHtmlTable(IItemList*, const QString&, const QString&, int, const QString&,
-                                bool)
-{
-    return false;
-}
-
 // Unlike the other subset-first operations, an index that names no subset does nothing; a
 // subset that declines passes the call to the group with the flag cleared.
 bool CGroupBase::WriteHtmlTableFor(IItemList* list, const QString& title, int subset,
@@ -253,7 +242,6 @@ bool CGroupBase::PopupItemMenu(IItemList*, int) { return false; }
 int CGroupBase::SetActiveView(IPointView*) { return 0; }
 bool CGroupBase::ShowItemOnMap(IPointView*, int) { return false; }
 bool CGroupBase::ShowItemOnMapAt(IPointView*, int, int, std::optional<quint32>) { return false; }
-CGPSFile* CGroupBase::LoadWaypointFile(bool) { return nullptr; }
 GPSWayPointSet* CGroupBase::GetWaypointSet() { return &waypointSet; }
 void CGroupBase::FormatItemDescription(int, QString*) {}
 int CGroupBase::GetItemHeight(int) { return 0; }

@@ -22,6 +22,7 @@
 
 class CGroupTable;
 class CSubsetBase;
+struct WindowServices;
 class IItemList;
 class IListBox;
 class IMainWindow;
@@ -282,6 +283,33 @@ public:
     // FillSubsetTree before the first subset inserts its node.
     SubsetTreeContext& TreeContext() { return treeContext; }
 
+    // Waypoint look-ups shared by locating, export and synchronisation (GroupBaseWaypoints.cpp).
+
+    // The all-in-one GPS file: Local.txt [GPS] "AllWPFile_<key>", else the data folder with
+    // "!台灣的<displayName>.gdb" (defaultName) or "gps/<displayName>.gdb"; relative values are
+    // taken from the program folder.
+    QString WaypointFilePath(bool defaultName) const;
+    // [GPS] <base name of the item file> of Mapping.txt, read whole; empty when none.
+    QString MappedWaypointName(int item) const;
+    // How an export or a synchronisation found an item's waypoint.
+    enum class WaypointMatch {
+        None,            // not found: the item is left out
+        Skipped,         // not found by its own name and mapped to "Skip"
+        OwnName,         // by the item's waypoint name
+        Mapping,         // by its Mapping.txt entry
+        SingleBaseName,  // the only free waypoint whose base name is the item's name
+        GuessedBaseName, // the last of several such waypoints
+    };
+    struct ResolvedWaypoint {
+        int index = -1;  // in the waypoint set; -1 unless found
+        WaypointMatch how = WaypointMatch::None;
+    };
+    // The export rule for an item, on the loaded set: own waypoint name, else the mapping unless
+    // it says "Skip" (any case), else the last free waypoint whose base name is the item's name.
+    ResolvedWaypoint ResolveWaypoint(int item);
+    // The window services of the table; null without a table.
+    const WindowServices* Services() const;
+
 protected:
     // The TakeCachedItem of a class: the cached record at position becomes a new item, made
     // safe first (every text field ends with a 0, code lists end at their first 0).
@@ -337,6 +365,7 @@ protected:
     bool sortDescending[kSortColumns] = {};
 
     platform::FileTime waypointFileTime;
+    QString waypointFilePath;   // the file the set was loaded from
 
 private:
     std::byte* ItemBytes(int item, std::size_t recordSize);

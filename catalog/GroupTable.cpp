@@ -20,6 +20,7 @@ namespace {
 const QString kSettingsFileName = QStringLiteral("峰嵐錄.txt");
 const QString kLocalFileName = QStringLiteral("Local.txt");
 const QString kCacheFileName = QStringLiteral("Cache.txt");
+const QString kMappingFileName = QStringLiteral("Mapping.txt");
 const QString kDataGroupSection = QStringLiteral("DataGroup");
 const QString kBaseFolderKey = QStringLiteral("BaseFolder");
 const QString kGroupKey = QStringLiteral("Group%1");
@@ -59,6 +60,15 @@ const QString& MainSettingsPath() { return Paths().settings; }
 const QString& LocalSettingsPath() { return Paths().local; }
 const QString& DataFolder() { return Paths().data; }
 QString CacheFilePath() { return platform::JoinPath(DataFolder(), kCacheFileName); }
+QString MappingFilePath() { return platform::JoinPath(DataFolder(), kMappingFileName); }
+
+QString TempGpsFilePath(const QString& fileName)
+{
+    const QString program = platform::ProgramFolder();
+    const QString folder = platform::IsWritableFolder(program) ? program
+                                                               : platform::FallbackTempFolder();
+    return platform::JoinPath(folder, fileName);
+}
 
 bool GetExeFolder(QString* folder)
 {

@@ -36,6 +36,11 @@ const QString& LocalSettingsPath(); // the program folder + "Local.txt"
 const QString& DataFolder();        // [DataGroup] BaseFolder, or the program folder
 // "Cache.txt" in the data folder: the cached counts.
 QString CacheFilePath();
+// "Mapping.txt" in the data folder: [GPS] item-file base name = waypoint or track name.
+QString MappingFilePath();
+// Where a temporary GPS file for the GPS software goes: the program folder, or the user's
+// runtime or temporary folder when the program folder is not writable.
+QString TempGpsFilePath(const QString& fileName);
 
 // The program folder; always true.
 bool GetExeFolder(QString* folder);

@@ -147,6 +147,11 @@ QByteArray CutUtf8(QByteArrayView text, qsizetype maxBytes)
     return text.first(Utf8Cut(text, maxBytes)).toByteArray();
 }
 
+QByteArray Utf8ForField(QStringView text, qsizetype fieldBytes)
+{
+    return CutUtf8(platform::ToUtf8(text), std::max<qsizetype>(fieldBytes - 1, 0));
+}
+
 void Utf8ToAnsi(char* destination, qsizetype size, QByteArrayView source, bool isUtf8)
 {
     const QByteArrayView text = UpToZero(source);

@@ -28,6 +28,9 @@ void CopyToField(char16_t* field, qsizetype width, QStringView text);
 QString CutText(QStringView text, qsizetype maxUnits);
 // UTF-8 bytes cut to at most maxBytes without splitting a character.
 QByteArray CutUtf8(QByteArrayView text, qsizetype maxBytes);
+// Text in UTF-8 as a field of fieldBytes holds it with its terminating zero: at most
+// fieldBytes - 1 bytes, cut without splitting a character.
+QByteArray Utf8ForField(QStringView text, qsizetype fieldBytes);
 
 // Converts source (read up to its first zero byte) into the ANSI code page in a field of size
 // bytes. With isUtf8 clear, the bytes are copied as they are. A source that is not UTF-8 by

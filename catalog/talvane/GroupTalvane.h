@@ -5,11 +5,13 @@
 #include "catalog/GroupBase.h"
 #include "catalog/records/TalvaneItemRecord.h"
 #include "catalog/talvane/HikingMate.h"
+#include "catalog/window/RowMenuCommands.h"
 
 #include <array>
 #include <memory>
 
 class IClock;
+struct MenuEntry;
 
 class CGroupTalvane : public CGroupBase {
 public:
@@ -64,6 +66,7 @@ public:
     bool GetItemRegion(int item, QString* text) override;
     bool GetItemNames(int item, QString* name, QString* name2) override;
     bool GetItemStones(int item, QString* stone, QString* stone2, QString* stone3) override;
+    // The whole Waypoint of the item file where the record's field is full (it may be cut).
     bool GetItemWaypointName(int item, QString* text) override;
     int GetItemHeight(int item) override;
     int CountVisits(int item) override;
@@ -136,6 +139,15 @@ public:
     bool OpenRecordLink(IItemList* list, int row, int commandId) override;
     bool EditItemFile(IItemList* list, int row) override;
 
+    // The row menu of the item list and locating a row's peak (GroupTalvaneLocate.cpp). The row
+    // of a second or third stone stands for its peak; a survey-stone row locates nothing.
+    using RowMenu = RowMenuCommand;
+    bool PopupItemMenu(IItemList* list, int row) override;
+    bool LocateRow(IItemList* list, int row, int radius, bool online) override;
+    // The stone name the row menu offered under kFirstStone + slot (kept until a later menu
+    // offers that slot again); empty for a slot never offered or out of range.
+    QString JumpStone(int slot) const;
+
     // The record of a peak; null outside the items.
     const TalvaneItemRecord* Record(int item) const;
 
@@ -177,6 +189,8 @@ private:
     // Reads one companion's visits into record->MateVisits from *held on.
     void ReadOneMate(const QString& path, int companion, TalvaneItemRecord* record, int* held);
     void ReportBadMateVisits(const QString& name) const;
+    // The row menu's stone entries of a peak, each offered stone's level word kept in jumpStones.
+    void AppendStoneEntries(const TalvaneItemRecord& peak, QList<MenuEntry>* entries);
     void CountLoadedVisits(const TalvaneItemRecord& record);
     // The items whose code list (a member of the record) holds the value.
     QList<int> ItemsWithCode(const int32_t (TalvaneItemRecord::*list)[kMaxCodes], int value) const;
@@ -187,6 +201,7 @@ private:
 
     int maxVisits = 0;
     platform::FileTime newestFileTime;
+    std::array<QString, RowMenu::kStones> jumpStones;
     std::array<std::unique_ptr<HikingMate>, kMaxMates> mates;
     int mateCount = 0;
 };

@@ -3,6 +3,7 @@
 #include "catalog/window/IMessageBox.h"
 
 #include <QList>
+#include <QStringList>
 
 class FakeMessageBox : public IMessageBox {
 public:
@@ -18,6 +19,15 @@ public:
     {
         shown.append(Shown{text, icon, buttons, caption});
         return answer;
+    }
+
+    // The texts shown, each with the exclamation icon (any other icon gives an empty text).
+    QStringList ExclamationTexts() const
+    {
+        QStringList texts;
+        for (const Shown& s : shown)
+            texts << (s.icon == MessageIcon::Exclamation ? s.text : QString());
+        return texts;
     }
 
     QList<Shown> shown;
