@@ -3,6 +3,7 @@
 #include "catalog/window/IPopupMenu.h"
 
 #include <QList>
+#include <QStringList>
 
 class FakePopupMenu : public IPopupMenu {
 public:
@@ -21,6 +22,16 @@ public:
                 return choice;
             }
         return 0;
+    }
+
+    // The entries of the last menu shown, as "id text".
+    QStringList LastEntries() const
+    {
+        QStringList texts;
+        if (!shown.isEmpty())
+            for (const MenuEntry& e : shown.last().entries)
+                texts << QString::number(e.id) + QLatin1Char(' ') + e.text;
+        return texts;
     }
 
     QList<Shown> shown;

@@ -1,6 +1,7 @@
 #include "ui/maindlg/TalvaneDlg.h"
 
 #include "ui/dialogs/AboutDlg.h"
+#include "ui/maindlg/MainDialogs.h"
 #include "ui/framework/Resources.h"
 #include "ui/views/StaticMapView.h"
 #include "ui/framework/UserProfile.h"
@@ -18,7 +19,8 @@
 #include <algorithm>
 
 CTalvaneDlg::CTalvaneDlg(QWidget* parent)
-    : CTemplateDialog(kTemplateId, parent), popupMenu_(this, &Commands())
+    : CTemplateDialog(kTemplateId, parent), popupMenu_(this, &Commands()),
+      ownDialogs_(std::make_unique<CMainDialogs>()), dialogs_(ownDialogs_.get())
 {
     icon_ = LoadResourceIcon(kIconId);
     BuildControls();
@@ -67,6 +69,9 @@ void CTalvaneDlg::ConnectControls()
     connect(mapControl_, &CStaticMapView::clicked, this, &CTalvaneDlg::OnStnClickedMap);
     ConnectSelection();
     ConnectRecordCommands();
+    ConnectRowCommands();
+    ConnectPopupCommands();
+    ConnectUpdateCommands();
 }
 
 void CTalvaneDlg::OnInitDialog()
@@ -99,10 +104,11 @@ WindowServices CTalvaneDlg::Services()
     WindowServices services;
     services.mainWindow = this;
     services.messageBox = &messageBox_;
-    services.popupMenu = &popupMenu_;
+    services.popupMenu = popup_;
     services.keyboard = &keyboard_;
     services.clock = &clock_;
     services.shell = &shell_;
+    services.dialogs = &dialogRunner_;
     return services;
 }
 

@@ -4,6 +4,7 @@
 // window-side services that the catalog reaches through its interfaces.
 #include "catalog/GroupTable.h"
 #include "catalog/window/IMainWindow.h"
+#include "catalog/window/RowMenuCommands.h"
 #include "gps/GPSFileManager.h"
 #include "ui/views/ImageView.h"
 #include "ui/views/MapView.h"
@@ -16,6 +17,8 @@
 #include "ui/adapters/QtStatusText.h"
 #include "ui/adapters/QtSubsetTree.h"
 #include "ui/framework/TemplateDialog.h"
+#include "ui/adapters/QtDialogRunner.h"
+#include "ui/maindlg/IMainDialogs.h"
 
 #include "platform/Shell.h"
 
@@ -68,6 +71,32 @@ public:
     // Commands of the record menu that a group pops up for a row.
     static constexpr int kFirstRecordCommand = 2000;
     static constexpr int kLastRecordCommand = 2399;
+    // Commands of the groups' row menus.
+    static constexpr int kLocate = RowMenuCommand::kLocate;
+    static constexpr int kLocate5K = RowMenuCommand::kLocate5K;
+    static constexpr int kLocate10K = RowMenuCommand::kLocate10K;
+    static constexpr int kLocateOnline = RowMenuCommand::kLocateOnline;
+    static constexpr int kFindSameName = RowMenuCommand::kFindSameName;
+    static constexpr int kFirstGotoRegion = RowMenuCommand::kFirstRegion;
+    static constexpr int kLastGotoRegion = kFirstGotoRegion + RowMenuCommand::kRegions - 1;
+    static constexpr int kFirstGotoStone = RowMenuCommand::kFirstStone;
+    static constexpr int kLastGotoStone = kFirstGotoStone + RowMenuCommand::kStones - 1;
+    // Commands of the dialog's own popup menus and commands no control issues.
+    static constexpr int kCompareFirstAtlas = 1030;
+    static constexpr int kCompareSecondAtlas = 1031;
+    static constexpr int kFirstHikerWalks = 1900;   // one per companion
+    static constexpr int kLastHikerWalks = 1914;
+    static constexpr int kOutputList = 1008;
+    static constexpr int kLocateAll = 1015;
+    static constexpr int kSyncWaypoints = 1017;
+    static constexpr int kOutputSortedHtml = 1019;
+    static constexpr int kOutputCurrentHtml = 1020;
+    static constexpr int kOpenWalkGps = 1063;
+    // Radii of the locate commands, in hundredths of a degree.
+    static constexpr int kRadius5K = 5;
+    static constexpr int kRadius10K = 10;
+    // Texts of a row's first column taken as search text, in code units.
+    static constexpr int kMaxSearchText = 260;
 
     // The controls that follow the window's size, in the order of the stored initial rectangles.
     static constexpr std::array<int, 18> kResizeIds = {
@@ -148,6 +177,44 @@ public:
     void OnRecordMenu(int commandId);
     void OnBnClickedEditData();
 
+    // Commands on the selected row and the search (TalvaneDlgCommands.cpp).
+    void OnBnClickedSearch();
+    void OnBnClickedOtherFunctions();
+    void OnLocate(int radius, bool online);
+    void OnFindSameName();
+    void OnGotoRegion(int commandId);
+    void OnGotoStone(int commandId);
+    void OnBnClickedCompareList();
+
+    // The commands of the buttons the dialog keeps disabled, their popup menus and the
+    // commands no control issues (TalvaneDlgPopups.cpp).
+    void OnBnClickedCompareWalks();
+    void OnBnClickedCompareRouteMaps();
+    void OnCompareAtlas(int mode);
+    void OnBnClickedHikerWalks();
+    void OnHikerWalksMenu(int commandId);
+    void OnBnClickedRegionStatistics();
+    void OnBnClickedListFunctions();
+    void OnOutputList();
+    void OnOutputCurrentHtml();
+    void OnOutputSortedHtml();
+    void OnLocateAll();
+    void OnOpenWalkGps();
+    void OnSyncWaypoints();
+
+    // Rebuilding the groups and adding a plant (TalvaneDlgUpdate.cpp).
+    void OnBnClickedUpdateDatabase();
+    void OnBnClickedAddPlant();
+
+    // The dialogs the commands open; tests put a recording fake in place (not owned).
+    void SetDialogs(IMainDialogs* dialogs) { dialogs_ = dialogs; }
+    IMainDialogs* Dialogs() const { return dialogs_; }
+    // The box of the dialog's own messages; tests put a recording fake in place (not owned).
+    void SetMessageBox(IMessageBox* box) { messages_ = box; }
+    // The popup menus at the cursor: the dialog's own and the groups' row and record menus;
+    // tests put a fake in place (not owned; null restores the dialog's own).
+    void SetPopupMenu(IPopupMenu* menu);
+
 public slots:
     // Selection change of the group list; also posted once at initialisation.
     void OnLbnSelchangeGroupList();
@@ -171,9 +238,21 @@ private:
     // Selection handling: the tree, the list's column titles and the update-counts button.
     void ConnectSelection();
     void ConnectRecordCommands();
+    void ConnectRowCommands();
+    void ConnectPopupCommands();
+    void ConnectUpdateCommands();
+    // Shows a plant added from a blog entry: its family's subset, and its row selected.
+    void ShowPlant(const QString& family, const QString& name);
     // The row a row command acts on: the one selected row while a group is shown; false when
     // there is none.
     bool CommandRow(int* row) const;
+    // The item a row's value stands for, as the peak list maps its stone rows; -1 for none.
+    int RowItem(int row) const;
+    // The selected subset's three tables (as listed, by column 1, by column 2) under title.
+    void WriteSortedTables(const QString& title, int subset, int number, const QString& templateKey);
+    // The region subsets of the same level among the children of a region node, each shown and
+    // written in turn.
+    void WriteRegionChildren(TreeNode node, const QString& title);
     SavedSubset TakeSavedSubset();
     // The node of the saved subset when it still stands for the same subset; kNoTreeNode when not.
     TreeNode RestorableNode(const SavedSubset& saved);
@@ -190,7 +269,7 @@ private:
     int StoneGroupEntry();
     void EnableItem(int id, bool enabled);
     void OnInitDialog();
-    // The window services handed to the groups (search dialogs come with their own runner).
+    // The window services handed to the groups.
     WindowServices Services();
     void OnZoom(bool (CMapView::*step)());
     // Columns 0 to 9 at their stored widths, widened with the list by up to twice.
@@ -225,8 +304,13 @@ private:
     QtStatusText statusCount_{nullptr};
     QtStatusText summary_{nullptr};
     QtMessageBox messageBox_{this};
+    IMessageBox* messages_ = &messageBox_;
     QtPopupMenu popupMenu_;
+    IPopupMenu* popup_ = &popupMenu_;
     QtKeyboard keyboard_;
     QtClock clock_;
     platform::DesktopShell shell_;
+    QtDialogRunner dialogRunner_{this};
+    std::unique_ptr<IMainDialogs> ownDialogs_;
+    IMainDialogs* dialogs_ = nullptr;
 };
