@@ -4,14 +4,21 @@ a survey-stone folder, an old-trail folder and the hiking companions' folder 山
 (UTF-16LE with byte-order mark and CR LF; a few older files in CP950 without byte-order mark);
 and the owner's pages in UTF-8: the walk index page walk2.htm with the walk reports in walks/,
 and the BlueSky atlas page guide2.htm; 岫禾圖集's index and the companions' trips are in 山友.
+Each group's all-in-one GPS file (!台灣的山.gdb, !台灣的基石.gdb, !台灣的古道2.gdb in the data folder)
+is made by gpsbabel (a GDB file of version 3, UTF-8 names) from a GPX file the script writes into
+gps-source/ from the items' own coordinates; Mapping.txt names the waypoints of two items whose
+files do not.
 
-Run from anywhere:  python3 sample/make_sample.py
+Run from anywhere (needs gpsbabel):  python3 sample/make_sample.py
 """
 import os
 import shutil
+import subprocess
+from xml.sax.saxutils import escape, quoteattr
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "data")
+GPS_SOURCE = os.path.join(HERE, "gps-source")
 
 
 def ini(sections):
@@ -647,6 +654,121 @@ def mate_file(name, keys):
     return ini([("Hiking", keys)])
 
 
+# The all-in-one GPS files. A waypoint's name is its item's Waypoint key but for the items below:
+# 十八尖山's waypoint is named otherwise in the owner's GPS file and found through Mapping.txt
+# ([GPS] item file's base name = waypoint name), as is that of 圖根點平頂, whose file names none;
+# 五指山's is found by base name (the peak's name with trailing digits).
+MAPPING = [("十八尖山", "新竹十八尖山"), ("圖根點平頂", "平頂圖根點")]
+BASE_NAME_WAYPOINTS = [("五指山", "五指山1")]
+
+# Waypoints that belong to no item, near items so that locating with neighbours shows them:
+# (name, latitude, longitude, height, symbol, description). 塔塔加登山口 lies within 0.1 degree
+# of 玉山 but not within 0.05.
+MORE_PEAK_WAYPOINTS = [
+    ("排雲山莊", 23.4817, 120.9545, 3402, "Lodge", "玉山 排雲山莊"),
+    ("塔塔加登山口", 23.4886, 120.8886, 2610, "Trail Head", "玉山 塔塔加鞍部"),
+    ("三六九山莊", 24.3917, 121.2453, 3100, "Lodge", "雪山 三六九山莊"),
+    ("七卡山莊", 24.3955, 121.2922, 2463, "Lodge", "雪山 七卡山莊"),
+    ("審馬陣山屋", 24.3903, 121.4289, 3300, "Lodge", "南湖 審馬陣山屋"),
+    ("嘉明湖避難山屋", 23.2906, 121.0250, 3350, "Lodge", "嘉明湖 避難山屋"),
+    ("天池山莊", 24.0586, 121.2601, 2860, "Lodge", "能高 天池山莊"),
+    ("松雪樓", 24.1381, 121.2869, 3150, "Lodge", "合歡山 松雪樓"),
+    ("小油坑", 25.1767, 121.5475, 805, "Trail Head", "七星山 小油坑登山口"),
+]
+MORE_STONE_WAYPOINTS = [
+    ("鹿場登山口", 24.5365, 121.0525, 1580, "Trail Head", "加里山 鹿場登山口"),
+    ("武嶺", 24.1369, 121.2761, 3275, "Parking Area", "合歡山 武嶺"),
+]
+
+# The old trails' tracks, named by the items' Track keys: a few points (latitude, longitude,
+# height) along each trail. The trailheads and huts on a trail name its track in their
+# description, which ties them to the track.
+OLD_TRAIL_TRACKS = {
+    "能高越嶺": [(24.0430, 121.1847, 1900), (24.0494, 121.2219, 2360), (24.0586, 121.2601, 2860),
+             (24.0630, 121.2780, 2800)],
+    "八通關": [(23.5622, 120.9292, 1150), (23.5470, 120.9553, 1500), (23.5075, 120.9833, 2600),
+            (23.4916, 121.0005, 2800), (23.4717, 121.0367, 3200)],
+    "淡蘭北路": [(25.0907, 121.7508, 100), (25.0420, 121.7750, 150), (25.0350, 121.8660, 60),
+             (25.0070, 121.9240, 330), (24.9670, 121.9230, 10)],
+    "錐麓": [(24.1742, 121.5707, 400), (24.1731, 121.5780, 650), (24.1716, 121.5860, 750),
+           (24.1700, 121.5950, 500)],
+}
+OLD_TRAIL_WAYPOINTS = [
+    ("屯原登山口", 24.0430, 121.1847, 1900, "Trail Head", "能高越嶺 西段登山口"),
+    ("雲海保線所", 24.0494, 121.2219, 2360, "Lodge", "能高越嶺 保線所"),
+    ("天池山莊", 24.0586, 121.2601, 2860, "Lodge", "能高越嶺 山莊"),
+    ("東埔登山口", 23.5622, 120.9292, 1150, "Trail Head", "八通關 東埔"),
+    ("觀高工作站", 23.5075, 120.9833, 2600, "Lodge", "八通關 觀高"),
+    ("大水窟山屋", 23.4717, 121.0367, 3200, "Lodge", "八通關 大水窟"),
+    ("暖東峽谷", 25.0907, 121.7508, 100, "Trail Head", "淡蘭北路 起點"),
+    ("大里天公廟", 24.9670, 121.9230, 10, "Trail Head", "淡蘭北路 終點"),
+    ("錐麓吊橋", 24.1742, 121.5707, 400, "Trail Head", "錐麓 吊橋"),
+    ("錐麓斷崖", 24.1716, 121.5860, 750, "Scenic Area", "錐麓 斷崖"),
+]
+
+# Group folder → the file name its group reads by default (the old-trail group's ends in 2).
+GPS_FILES = {"山": "!台灣的山.gdb", "基石": "!台灣的基石.gdb", "古道": "!台灣的古道2.gdb"}
+
+
+def item_waypoints(items):
+    """Waypoints of a group's items: (name, latitude, longitude, height, symbol, description),
+    with the item's own coordinates as its file writes them."""
+    mapped = dict(MAPPING)
+    by_base_name = dict(BASE_NAME_WAYPOINTS)
+    waypoints = []
+    for entry in items:
+        keys = dict(entry[1])
+        name = mapped.get(entry[0]) or by_base_name.get(entry[0]) or keys.get("Waypoint", "")
+        assert name, entry[0]
+        parts = (keys.get("Name", ""), keys.get("Name2", ""), keys.get("Stone", ""))
+        description = " ".join(v for v in parts if v and v != "無")
+        waypoints.append((name, keys["Attitude"], keys["Longitude"], keys["Height"], "Summit", description))
+    return waypoints
+
+
+def gpx_waypoint(name, lat, lon, height, symbol, description):
+    return ('  <wpt lat="%s" lon="%s">\n    <ele>%s</ele>\n    <name>%s</name>\n    <desc>%s</desc>\n'
+            "    <sym>%s</sym>\n  </wpt>" % (lat, lon, height, escape(name), escape(description), escape(symbol)))
+
+
+def gpx_track(name, points):
+    lines = ["  <trk>", "    <name>%s</name>" % escape(name), "    <trkseg>"]
+    lines += ['      <trkpt lat="%.4f" lon="%.4f"><ele>%d</ele></trkpt>' % p for p in points]
+    return "\n".join(lines + ["    </trkseg>", "  </trk>"])
+
+
+def gpx(waypoints, tracks=()):
+    """A GPX 1.1 file of waypoints (numbers as text or as numbers, written to four decimals)
+    and tracks."""
+    def text(value):
+        return value if isinstance(value, str) else ("%.4f" % value if isinstance(value, float) else str(value))
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<gpx version="1.1" creator=%s xmlns="http://www.topografix.com/GPX/1/1">' % quoteattr("峰嵐錄 sample")]
+    lines += [gpx_waypoint(n, text(lat), text(lon), text(h), s, d) for n, lat, lon, h, s, d in waypoints]
+    lines += [gpx_track(name, points) for name, points in tracks]
+    return "\n".join(lines + ["</gpx>", ""])
+
+
+def write_gps_file(folder, text):
+    """Writes gps-source/<folder>.gpx and turns it into the group's GDB file with gpsbabel."""
+    source = os.path.join(GPS_SOURCE, folder + ".gpx")
+    write_utf8(source, text)
+    target = os.path.join(DATA, GPS_FILES[folder])
+    subprocess.run(["gpsbabel", "-i", "gpx", "-f", source, "-o", "gdb,ver=3", "-F", target], check=True)
+
+
+def write_gps_files():
+    if not shutil.which("gpsbabel"):
+        raise SystemExit("make_sample.py: gpsbabel is needed (apt-get install gpsbabel)")
+    if os.path.isdir(GPS_SOURCE):
+        shutil.rmtree(GPS_SOURCE)
+    write_gps_file("山", gpx(item_waypoints(PEAKS) + MORE_PEAK_WAYPOINTS))
+    write_gps_file("基石", gpx(item_waypoints(STONES) + MORE_STONE_WAYPOINTS))
+    tracks = [(dict(keys)["Track"], OLD_TRAIL_TRACKS[dict(keys)["Track"]]) for _, keys in OLD_TRAILS]
+    write_gps_file("古道", gpx(OLD_TRAIL_WAYPOINTS, tracks))
+    write(os.path.join(DATA, "Mapping.txt"), ini([("GPS", MAPPING)]))
+
+
 def main():
     if os.path.isdir(DATA):
         shutil.rmtree(DATA)
@@ -692,6 +814,7 @@ def main():
         counts.append((folder, [("NumOfItems", str(len(items)))]))
     counts.append((GROUP_KEY, subset_counts()))
     write(os.path.join(DATA, "Cache.txt"), ini(counts))
+    write_gps_files()
 
 
 if __name__ == "__main__":

@@ -1,10 +1,14 @@
 // The bundled sample catalog read through the group table: settings, cached counts that agree
-// with the folders, every item file loadable by the class its folder gets, and the owner's pages
-// (walk index, the two atlases' indexes, companions' trips) naming what the item files refer to.
+// with the folders, every item file loadable by the class its folder gets, the owner's pages
+// (walk index, the two atlases' indexes, companions' trips) naming what the item files refer to,
+// and the groups' all-in-one GPS files holding every item's waypoint or track.
 #include "catalog/GroupTable.h"
 
 #include "FakeItemList.h"
 #include "FakeListBox.h"
+#include "FakeMainWindow.h"
+#include "GpsBabel.h"
+#include "GpxTestSupport.h"
 #include "TempDir.h"
 #include "TestGroups.h"
 #include "catalog/talvane/GroupTalvane.h"
@@ -19,15 +23,37 @@
 #include "catalog/text/HtmlTableReader.h"
 #include "catalog/text/LocalPages.h"
 #include "catalog/text/TextParsers.h"
+#include "catalog/window/WindowServices.h"
+#include "gps/GPSAngle.h"
+#include "gps/GPSFileManager.h"
+#include "gps/GPSText.h"
+#include "gps/GPSTrackSet.h"
+#include "gps/GPSWayPointSet.h"
 #include "platform/DirList.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+// The stone group's waypoint name is its file's Waypoint key; it gives no item names, so a stone
+// is found by its own waypoint or its Mapping.txt entry.
+class SampleStoneGroup : public TestGroup<StoneItemRecord> {
+public:
+    SampleStoneGroup() : TestGroup<StoneItemRecord>("Stone", "基石", "Stone") {}
+    bool GetItemWaypointName(int item, QString* text) override
+    {
+        *text = platform::GetProfileString(ItemPath(item), Key(), QStringLiteral("Waypoint"));
+        return false;
+    }
+};
 
 class SampleCatalogTest : public ::testing::Test {
 protected:
@@ -38,7 +64,7 @@ protected:
         platform::SetProgramFolder(dir.copyTree(QStringLiteral(TALVANE_SAMPLE_DIR), QStringLiteral("bin")));
         table.SetGroupClasses({
             {[] { return std::make_unique<CGroupTalvane>(); }, 0},
-            {[] { return std::make_unique<TestGroup<StoneItemRecord>>("Stone", "基石", "Stone"); }, 1},
+            {[] { return std::make_unique<SampleStoneGroup>(); }, 1},
             {[] { return std::make_unique<TestGroup<TrailItemRecord>>("OldTrail", "古道"); }, 2},
         });
         ASSERT_TRUE(table.LoadSettings());
@@ -334,6 +360,297 @@ TEST_F(SampleCatalogTest, CompanionTripsMatchTheirVisits)
         }
         EXPECT_EQ(visits, mates[m].visits) << m;
         EXPECT_EQ(matched, mates[m].matched) << m;
+    }
+}
+
+// The groups' all-in-one GPS files: GDB files that gpsbabel made from GPX files with the items'
+// coordinates. Every peak and stone finds its waypoint by its own Waypoint key but three, which
+// the files name otherwise: one found through Mapping.txt, one by base name (the peak's name with
+// trailing digits), and a stone whose file names no waypoint, found through Mapping.txt.
+using WaypointMatch = CGroupBase::WaypointMatch;
+
+struct ExpectedWaypoint {
+    QString name;
+    WaypointMatch how = WaypointMatch::OwnName;
+};
+
+const struct {
+    const char* itemFile;
+    const char* waypoint;
+    WaypointMatch how;
+} kNamedOtherwise[] = {
+    {"十八尖山", "新竹十八尖山", WaypointMatch::Mapping},
+    {"五指山", "五指山1", WaypointMatch::SingleBaseName},
+    {"圖根點平頂", "平頂圖根點", WaypointMatch::Mapping},
+};
+
+// The point groups: position in the group list, section of the item files, the file the group
+// reads by default ("!台灣的" + display name + ".gdb" in the data folder), and the waypoints
+// that belong to no item (trailheads and huts).
+const struct {
+    int group;
+    const char* section;
+    const char* file;
+    int items;
+    int unclaimed;
+} kPointGroups[] = {
+    {0, "Talvane", "!台灣的山.gdb", 45, 9},
+    {1, "Stone", "!台灣的基石.gdb", 5, 2},
+};
+
+// The old-trail group's file: "!台灣的古道2.gdb" in the data folder.
+const char* const kOldTrailFile = "!台灣的古道2.gdb";
+
+ExpectedWaypoint ExpectedWaypointOf(const QString& itemPath, const QString& section)
+{
+    const QString base = platform::BaseNameOf(itemPath);
+    for (const auto& other : kNamedOtherwise)
+        if (base == QString::fromUtf8(other.itemFile))
+            return {QString::fromUtf8(other.waypoint), other.how};
+    return {platform::GetProfileString(itemPath, section, QStringLiteral("Waypoint")), WaypointMatch::OwnName};
+}
+
+struct Position {
+    double longitude = 0, latitude = 0;
+};
+
+// The item file's Longitude and Attitude (latitude).
+Position ItemPosition(const QString& itemPath, const QString& section)
+{
+    return {platform::GetProfileString(itemPath, section, QStringLiteral("Longitude")).toDouble(),
+            platform::GetProfileString(itemPath, section, QStringLiteral("Attitude")).toDouble()};
+}
+
+Position PositionOf(const GPSWayPointRecordW& waypoint)
+{
+    return {GPSAngle::ToDegrees(waypoint.longitude), GPSAngle::ToDegrees(waypoint.latitude)};
+}
+
+double Distance(const Position& a, const Position& b)
+{
+    return std::hypot(a.longitude - b.longitude, a.latitude - b.latitude);
+}
+
+QString NameOf(const GPSWayPointRecordW& waypoint)
+{
+    return gps::FieldText(waypoint.name, GPSWayPointRecordW::kNameSize).toString();
+}
+
+// The sample's groups with a main window that opens GPS files through the program's format
+// manager, as the main dialog does.
+class SampleGpsFileTest : public SampleCatalogTest {
+protected:
+    void SetUp() override
+    {
+        SampleCatalogTest::SetUp();
+        window.opener = [this](const QString& path) { return formats.OpenFile(path).release(); };
+        WindowServices services;
+        services.mainWindow = &window;
+        table.SetServices(services);
+    }
+
+    QString DataFile(const char* name) const { return platform::JoinPath(DataFolder(), QString::fromUtf8(name)); }
+
+    CGPSFileManager formats;
+    FakeMainWindow window;
+};
+
+TEST_F(SampleGpsFileTest, EveryPeakAndStoneResolvesToItsWaypointAtItsCoordinates)
+{
+    // Mapping.txt as the owner's Windows machine writes it.
+    EXPECT_TRUE(ReadBytes(DataFile("Mapping.txt")).startsWith("\xff\xfe"));
+    for (const auto& g : kPointGroups) {
+        SCOPED_TRACE(g.file);
+        CGroupBase* group = table.GetGroup(g.group, nullptr);
+        ASSERT_NE(group, nullptr);
+        ASSERT_EQ(group->ItemCount(), g.items);
+        ASSERT_NE(group->LoadWaypointFile(true), nullptr);
+        EXPECT_EQ(window.openedGpsFiles.value(0), DataFile(g.file));
+        const GPSWayPointSet* set = group->GetWaypointSet();
+        ASSERT_EQ(set->count, g.items + g.unclaimed);
+        int ownNames = 0;
+        for (int i = 0; i < group->ItemCount(); ++i) {
+            const QString path = group->ItemPath(i);
+            SCOPED_TRACE(path.toStdString());
+            const ExpectedWaypoint expected = ExpectedWaypointOf(path, QString::fromUtf8(g.section));
+            const CGroupBase::ResolvedWaypoint found = group->ResolveWaypoint(i);
+            ASSERT_GE(found.index, 0);
+            EXPECT_EQ(found.how, expected.how);
+            const GPSWayPointRecordW& waypoint = set->items[std::size_t(found.index)];
+            EXPECT_EQ(NameOf(waypoint), expected.name);
+            const Position item = ItemPosition(path, QString::fromUtf8(g.section));
+            EXPECT_NEAR(PositionOf(waypoint).longitude, item.longitude, 1e-4);
+            EXPECT_NEAR(PositionOf(waypoint).latitude, item.latitude, 1e-4);
+            ownNames += expected.how == WaypointMatch::OwnName;
+        }
+        // Only waypoints that items name themselves are taken; the base-name look-up saw the rest.
+        EXPECT_EQ(std::count(set->used.begin(), set->used.end(), 1), ownNames);
+        window.openedGpsFiles.clear();
+    }
+}
+
+// The trailheads and huts of the peaks' file lie near peaks, so that locating with neighbours
+// (within 0.05 or 0.1 degree) shows them: 排雲山莊 within 0.05 of 玉山, 塔塔加登山口 only within 0.1.
+TEST_F(SampleGpsFileTest, WaypointsOfNoItemLieNearTheItems)
+{
+    for (const auto& g : kPointGroups) {
+        SCOPED_TRACE(g.file);
+        CGroupBase* group = table.GetGroup(g.group, nullptr);
+        ASSERT_NE(group, nullptr);
+        ASSERT_NE(group->LoadWaypointFile(true), nullptr);
+        const GPSWayPointSet* set = group->GetWaypointSet();
+        QList<Position> items;
+        QList<bool> claimed(set->count, false);
+        for (int i = 0; i < group->ItemCount(); ++i) {
+            const int index = group->ResolveWaypoint(i).index;
+            ASSERT_GE(index, 0);
+            claimed[index] = true;
+            items << PositionOf(set->items[std::size_t(index)]);
+        }
+        EXPECT_EQ(claimed.count(false), g.unclaimed);
+        for (int w = 0; w < set->count; ++w) {
+            if (claimed[w])
+                continue;
+            const Position p = PositionOf(set->items[std::size_t(w)]);
+            const auto near = [&p](const Position& item) { return Distance(item, p) <= 0.1; };
+            EXPECT_TRUE(std::any_of(items.begin(), items.end(), near)) << NameOf(set->items[std::size_t(w)]).toStdString();
+        }
+    }
+    CGroupBase* peaks = table.GetGroup(0, nullptr);
+    const GPSWayPointSet* set = peaks->GetWaypointSet();
+    for (const char* name : {"YUSHAN", "排雲山莊", "塔塔加登山口"})
+        ASSERT_GE(set->FindByName(QString::fromUtf8(name)), 0) << name;
+    const auto at = [set](const char* name) {
+        return PositionOf(set->items[std::size_t(set->FindByName(QString::fromUtf8(name)))]);
+    };
+    EXPECT_LE(Distance(at("YUSHAN"), at("排雲山莊")), 0.05);
+    EXPECT_GT(Distance(at("YUSHAN"), at("塔塔加登山口")), 0.05);
+    EXPECT_LE(Distance(at("YUSHAN"), at("塔塔加登山口")), 0.1);
+}
+
+// gpsbabel reads the same waypoints from the files as the program, in the same order; and, by
+// its reading alone, each peak's and stone's designed waypoint lies at the item's coordinates.
+TEST_F(SampleGpsFileTest, GpsbabelFindsEveryItemsWaypointAtItsCoordinates)
+{
+    REQUIRE_GPSBABEL();
+    for (const auto& g : kPointGroups) {
+        SCOPED_TRACE(g.file);
+        GpxContent babel;
+        ASSERT_TRUE(GpsbabelReading(DataFile(g.file), &babel, QStringLiteral("gdb")));
+        ASSERT_EQ(std::ssize(babel.waypoints), g.items + g.unclaimed);
+        const QList<platform::DirEntry> items = platform::FindFiles(table.GroupFolder(g.group), QStringLiteral("*.txt"));
+        for (const platform::DirEntry& item : items) {
+            SCOPED_TRACE(item.name.toStdString());
+            const ExpectedWaypoint expected = ExpectedWaypointOf(item.path, QString::fromUtf8(g.section));
+            const auto named = [&](const GpxWaypoint& w) { return w.name == expected.name; };
+            ASSERT_EQ(std::count_if(babel.waypoints.begin(), babel.waypoints.end(), named), 1);
+            const GpxWaypoint& waypoint = *std::find_if(babel.waypoints.begin(), babel.waypoints.end(), named);
+            const Position position = ItemPosition(item.path, QString::fromUtf8(g.section));
+            EXPECT_NEAR(waypoint.position.lon, position.longitude, 1e-4);
+            EXPECT_NEAR(waypoint.position.lat, position.latitude, 1e-4);
+        }
+
+        std::unique_ptr<CGPSFile> file = formats.OpenFile(DataFile(g.file));
+        ASSERT_TRUE(file);
+        GPSWayPointSet set;
+        set.Fill(std::move(file));
+        ASSERT_EQ(set.count, std::ssize(babel.waypoints));
+        for (int w = 0; w < set.count; ++w) {
+            const GPSWayPointRecordW& ours = set.items[std::size_t(w)];
+            const GpxWaypoint& theirs = babel.waypoints[std::size_t(w)];
+            EXPECT_EQ(NameOf(ours), theirs.name) << w;
+            EXPECT_EQ(gps::FieldText(ours.comment, GPSWayPointRecordW::kCommentSize).toString(), theirs.desc) << w;
+            EXPECT_NEAR(PositionOf(ours).longitude, theirs.position.lon, 1e-6) << w;
+            EXPECT_NEAR(PositionOf(ours).latitude, theirs.position.lat, 1e-6) << w;
+            EXPECT_DOUBLE_EQ(ours.altitude, theirs.position.ele.value_or(0)) << w;
+        }
+    }
+}
+
+// The old-trail group's file holds a track per old trail, named by the item's Track key, with a
+// few points along the trail and the trailheads and huts whose descriptions tie them to it; the
+// program and gpsbabel read the same tracks and points.
+TEST_F(SampleGpsFileTest, EveryOldTrailHasItsTrack)
+{
+    std::unique_ptr<CGPSFile> file = formats.OpenFile(DataFile(kOldTrailFile));
+    ASSERT_TRUE(file);
+    const CGPSFile* gps = file.get();
+    GPSTrackSet set;
+    set.Fill(std::move(file));
+    const QList<platform::DirEntry> items = platform::FindFiles(table.GroupFolder(2), QStringLiteral("*.txt"));
+    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(set.trackCount, 4);
+    for (const platform::DirEntry& item : items) {
+        const QString track = platform::GetProfileString(item.path, "OldTrail", "Track");
+        SCOPED_TRACE(track.toStdString());
+        const int index = set.FindTrackByName(track);
+        ASSERT_GE(index, 0);
+        EXPECT_GE(set.tracks[std::size_t(index)].pointCount, 4);
+        int waypoints[GPSTrackSet::kMaxRelated];
+        EXPECT_GE(set.FindWayPointsOfTrack(index, waypoints), 2);
+        double longitude = 0, latitude = 0;
+        ASSERT_TRUE(set.GetTrackCentre(index, &longitude, &latitude));
+        EXPECT_TRUE(longitude > 120.0 && longitude < 122.1 && latitude > 21.8 && latitude < 25.4);
+    }
+
+    REQUIRE_GPSBABEL();
+    GpxContent babel;
+    ASSERT_TRUE(GpsbabelReading(DataFile(kOldTrailFile), &babel, QStringLiteral("gdb")));
+    ASSERT_EQ(std::ssize(babel.tracks), set.trackCount);
+    EXPECT_EQ(std::ssize(babel.waypoints), set.waypointCount);
+    for (int t = 0; t < set.trackCount; ++t) {
+        const GpxTrack& theirs = babel.tracks[std::size_t(t)];
+        SCOPED_TRACE(theirs.name.toStdString());
+        EXPECT_EQ(gps::FieldText(set.tracks[std::size_t(t)].name, GPSTrackRecordW::kNameSize).toString(), theirs.name);
+        GPSTrackPointList points;
+        ASSERT_EQ(gps->GetTrackPoints(&points, t), 1);
+        ASSERT_EQ(points.count, std::ssize(theirs.points));
+        for (int p = 0; p < points.count; ++p) {
+            const GpxPoint& point = theirs.points[std::size_t(p)];
+            EXPECT_NEAR(GPSAngle::ToDegrees(points.points[p].longitude), point.lon, 1e-6);
+            EXPECT_NEAR(GPSAngle::ToDegrees(points.points[p].latitude), point.lat, 1e-6);
+            EXPECT_DOUBLE_EQ(points.points[p].altitude, point.ele.value_or(0));
+        }
+    }
+}
+
+// Each GDB file is what gpsbabel made of the committed GPX source beside the sample: the same
+// waypoints and tracks (so a source edited without running the script shows here).
+TEST_F(SampleGpsFileTest, GpsFilesHoldTheirCommittedSources)
+{
+    REQUIRE_GPSBABEL();
+    const struct {
+        const char* source;
+        const char* file;
+    } files[] = {{"山.gpx", "!台灣的山.gdb"}, {"基石.gpx", "!台灣的基石.gdb"}, {"古道.gpx", kOldTrailFile}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.file);
+        GpxContent source, babel;
+        const QString sourcePath = platform::JoinPath(platform::ProgramFolder(), QStringLiteral("gps-source"),
+                                                      QString::fromUtf8(f.source));
+        ASSERT_TRUE(ParseGpxText(ReadBytes(sourcePath), &source));
+        ASSERT_TRUE(GpsbabelReading(DataFile(f.file), &babel, QStringLiteral("gdb")));
+        ASSERT_EQ(babel.waypoints.size(), source.waypoints.size());
+        ASSERT_FALSE(source.waypoints.empty());
+        for (std::size_t w = 0; w < source.waypoints.size(); ++w) {
+            const GpxWaypoint& theirs = babel.waypoints[w];
+            const GpxWaypoint& written = source.waypoints[w];
+            EXPECT_EQ(theirs.name, written.name);
+            EXPECT_EQ(theirs.desc, written.desc);
+            EXPECT_NEAR(theirs.position.lon, written.position.lon, 1e-6);
+            EXPECT_NEAR(theirs.position.lat, written.position.lat, 1e-6);
+            EXPECT_DOUBLE_EQ(theirs.position.ele.value_or(0), written.position.ele.value_or(0));
+        }
+        ASSERT_EQ(babel.tracks.size(), source.tracks.size());
+        for (std::size_t t = 0; t < source.tracks.size(); ++t) {
+            EXPECT_EQ(babel.tracks[t].name, source.tracks[t].name);
+            ASSERT_EQ(babel.tracks[t].points.size(), source.tracks[t].points.size());
+            for (std::size_t p = 0; p < source.tracks[t].points.size(); ++p) {
+                const GpxPoint& theirs = babel.tracks[t].points[p];
+                EXPECT_NEAR(theirs.lon, source.tracks[t].points[p].lon, 1e-6);
+                EXPECT_NEAR(theirs.lat, source.tracks[t].points[p].lat, 1e-6);
+            }
+        }
     }
 }
 
