@@ -3,14 +3,17 @@
 settings, the peak files and Mapping.txt in "Unicode" (UTF-16LE with byte-order mark, CR LF),
 and the all-in-one GPS file "!台灣的山.gdb" written by gpsbabel (an independent implementation of
 the format) from locate.gpx; rewritten.gdb, from rewritten.gpx, is the file a waypoint picker
-puts in its place. Run it from anywhere; it rewrites the files beside itself. Needs gpsbabel.
+puts in its place. allinone.gpx, allinone.kml and allinone.gtm are the same waypoints as
+gpsbabel writes them in the other formats an all-in-one file may come in (gpsbabel pads GTM
+names with spaces to the format's 10 bytes and cuts longer ones there). Run it from anywhere;
+it rewrites the files beside itself. Needs gpsbabel.
 
 Waypoints of locate.gpx that the tests look for:
   Own_Lake, Mapped_Lake, 嘉明湖1   one peak found by its own name, by Mapping.txt, by base name
   關山2                            the one free waypoint whose base name is 關山
   向陽山1, 向陽山2                 two waypoints with the base name 向陽山
   Centre 121/23, NearNE and FarNE 0.03 and 0.04 degrees north-east of it (all others lie
-                                   more than 0.1 degrees away)
+                                   more than 0.1 degrees away); Centre and NearNE have heights
   MappedLongWaypointName, Decoy15  the mapping of a 20-character base name, and of its first 15
   LongPeakWaypointName, LongPeakWaypoin  a waypoint name longer than the record's field, and a
                                    waypoint named as the field holds it cut
@@ -70,8 +73,16 @@ unicode_file("data/Mapping.txt", [
     "abcdefghijklmnopqrst=MappedLongWaypointName",
 ])
 
-subprocess.run(["gpsbabel", "-i", "gpx", "-f", os.path.join(HERE, "locate.gpx"),
-                "-o", "gdb,ver=3", "-F", os.path.join(PROGRAM, "data", "!台灣的山.gdb")],
-               check=True)
-subprocess.run(["gpsbabel", "-i", "gpx", "-f", os.path.join(HERE, "rewritten.gpx"),
-                "-o", "gdb,ver=3", "-F", os.path.join(HERE, "rewritten.gdb")], check=True)
+# gpsbabel stamps GPX and KML files with the time of writing unless this is set.
+BABEL_ENV = dict(os.environ, GPSBABEL_FREEZE_TIME="y")
+
+
+def gpsbabel(source, output_format, target):
+    subprocess.run(["gpsbabel", "-i", "gpx", "-f", os.path.join(HERE, source),
+                    "-o", output_format, "-F", target], check=True, env=BABEL_ENV)
+
+
+gpsbabel("locate.gpx", "gdb,ver=3", os.path.join(PROGRAM, "data", "!台灣的山.gdb"))
+gpsbabel("rewritten.gpx", "gdb,ver=3", os.path.join(HERE, "rewritten.gdb"))
+for output_format in ("gpx", "kml", "gtm"):
+    gpsbabel("locate.gpx", output_format, os.path.join(HERE, "allinone." + output_format))
