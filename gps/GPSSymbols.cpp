@@ -1,5 +1,9 @@
 #include "gps/GPSSymbols.h"
 
+#include "gps/symbols/GPSSymbolRows.inc"
+
+#include <iterator>
+
 namespace {
 
 using DeviceTable = std::array<DeviceSymbolRow, GPSSymbols::kDeviceSymbolCount>;
@@ -12,12 +16,20 @@ constexpr DeviceTable kDeviceSymbols = [] {
     rows[2] = {u"航點", 18, 18};
     rows[3] = {u"Geocache", 8255, 117};
     rows[4] = {u"緊急航點", 21, 0};
+    // Further symbols whose device and MapSource codes are both known.
+    constexpr DeviceSymbolRow further[] = {GPS_FURTHER_DEVICE_SYMBOL_ROWS};
+    static_assert(5 + std::size(further) <= size_t(GPSSymbols::kDeviceSymbolCount));
+    for (size_t i = 0; i < std::size(further); ++i)
+        rows[5 + i] = further[i];
     return rows;
 }();
 
 // Rows by MapSource code; the custom symbols close the table.
 constexpr MPSTable kMPSSymbols = [] {
     MPSTable rows{};
+    constexpr MPSSymbolRow generated[] = {GPS_MPS_SYMBOL_ROWS};
+    for (const MPSSymbolRow& row : generated)
+        rows[size_t(row.mpsCode)] = row;
     rows[61] = {u"車道起點", 61, 175, 11};
     rows[106] = {u"山峰", 106, 8246, 73};
     rows[117] = {u"Geocache", 117, 8255, 143};
@@ -31,6 +43,13 @@ constexpr MPSTable kMPSSymbols = [] {
 
 constexpr auto kGTMSymbolNames = [] {
     std::array<const char16_t*, GPSSymbols::kGTMSymbolCount> names{};
+    struct IndexedName {
+        int code;
+        const char16_t* name;
+    };
+    constexpr IndexedName generated[] = {GPS_GTM_SYMBOL_NAMES};
+    for (const IndexedName& entry : generated)
+        names[size_t(entry.code)] = entry.name;
     names[0] = u"???";
     names[1] = u"Airport";
     names[2] = u"Ball Park";

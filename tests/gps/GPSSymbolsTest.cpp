@@ -1,8 +1,12 @@
 // The symbol and name tables: the rows the format descriptions give, look-ups of codes no row
 // gives, and the conversions between the symbol sets.
+#include "GpsTestSupport.h"
 #include "TempDir.h"
 
+#include "gps/GPSFileManager.h"
 #include "gps/GPSSymbols.h"
+#include "gps/gdb/GDBFile.h"
+#include "gps/gtm/GTMFile.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +77,128 @@ TEST(GPSSymbols, TablesKeepTheirShape)
     const auto& rows = GPSSymbols::MPSSymbols();
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(rows[size_t(GPSSymbols::kMPSSymbolCount - 8 + i)].mpsCode, 500 + i);
+}
+
+// Codes no row gives, on both sides of every table, and the rows fixed by hand, which hold
+// exactly (even where gpsbabel names or numbers a symbol differently).
+TEST(GPSSymbols, CodesOutsideTheTablesAndTheGivenRows)
+{
+    for (int code : {-1, -32768, INT32_MIN, 65536, INT32_MAX}) {
+        EXPECT_EQ(GPSSymbols::DeviceSymbolName(code), u"???"_qs) << code;
+        EXPECT_EQ(GPSSymbols::MPSSymbolName(code), u"???"_qs) << code;
+        EXPECT_EQ(GPSSymbols::GTMSymbolName(code), u"???"_qs) << code;
+        EXPECT_EQ(GPSSymbols::GridName(code), u"???"_qs) << code;
+        EXPECT_EQ(GPSSymbols::DatumName(code), u"???"_qs) << code;
+        EXPECT_FALSE(GPSSymbols::MPSCodeOfDevice(code)) << code;
+        EXPECT_FALSE(GPSSymbols::DeviceCodeOfMPS(code)) << code;
+        EXPECT_FALSE(GPSSymbols::GTMCodeOfMPS(code)) << code;
+    }
+    EXPECT_EQ(GPSSymbols::GTMSymbolName(102), u"???"_qs);
+    EXPECT_EQ(GPSSymbols::GTMSymbolName(-1), u"???"_qs);
+
+    const auto& device = GPSSymbols::DeviceSymbols();
+    const struct {
+        const char16_t* name;
+        int16_t deviceCode, mpsCode;
+    } given[] = {{u"機場", 16384, 107}, {u"山頂", 8246, 106}, {u"航點", 18, 18}, {u"Geocache", 8255, 117},
+                 {u"緊急航點", 21, 0}};
+    for (size_t i = 0; i < std::size(given); ++i) {
+        EXPECT_EQ(QString::fromUtf16(device[i].name), QString::fromUtf16(given[i].name));
+        EXPECT_EQ(device[i].deviceCode, given[i].deviceCode);
+        EXPECT_EQ(device[i].mpsCode, given[i].mpsCode);
+    }
+    const auto& mps = GPSSymbols::MPSSymbols();
+    EXPECT_EQ(QString::fromUtf16(mps[61].name), u"車道起點"_qs);
+    EXPECT_EQ(mps[61].gtmCode, 11); // gpsbabel's Trail Head is 75
+    EXPECT_EQ(GPSSymbols::MPSCodeOfDevice(21), 0);
+}
+
+// A device row and the MapSource row of its code tell the same pair of codes.
+TEST(GPSSymbols, DeviceRowsAgreeWithTheMapSourceRows)
+{
+    for (const DeviceSymbolRow& row : GPSSymbols::DeviceSymbols()) {
+        if (!row.name || row.mpsCode == 0)
+            continue;
+        EXPECT_EQ(GPSSymbols::DeviceCodeOfMPS(row.mpsCode), row.deviceCode) << row.mpsCode;
+    }
+}
+
+// The English rows checked against gpsbabel: a GPX symbol name becomes, in gpsbabel's GDB
+// file, the row's MapSource code, and in its GTM file the row's GPS TrackMaker icon, whose
+// name in our table is the same name.
+class GPSSymbolsAgainstGpsBabel : public ::testing::Test {
+protected:
+    struct Row {
+        QString name;
+        int mpsCode, gtmCode;
+    };
+
+    static std::vector<Row> EnglishRows()
+    {
+        std::vector<Row> rows;
+        for (const MPSSymbolRow& row : GPSSymbols::MPSSymbols()) {
+            const QString name = row.name ? QString::fromUtf16(row.name) : QString();
+            if (!name.isEmpty() && name.at(0).unicode() < 0x80)
+                rows.push_back({name, row.mpsCode, row.gtmCode});
+        }
+        return rows;
+    }
+
+    static QByteArray Gpx(const std::vector<Row>& rows)
+    {
+        QByteArray gpx = "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\" creator=\"t\" "
+                         "xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
+        for (size_t i = 0; i < rows.size(); ++i) {
+            gpx += "<wpt lat=\"24.5\" lon=\"121.25\"><name>P" + QByteArray::number(qulonglong(i))
+                + "</name><sym>" + rows[i].name.toHtmlEscaped().toUtf8() + "</sym></wpt>\n";
+        }
+        return gpx + "</gpx>\n";
+    }
+
+    std::unique_ptr<CGPSFile> Converted(const std::vector<Row>& rows, const char* format)
+    {
+        const QString out = dir.file(QStringLiteral("symbols.") + QLatin1String(format));
+        EXPECT_TRUE(RunGpsBabel({"-i", "gpx", "-f", dir.write("symbols.gpx", Gpx(rows)), "-o", format, "-F", out}));
+        return CGPSFileManager().OpenFile(out);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(GPSSymbolsAgainstGpsBabel, NamesBecomeTheRowsMapSourceCodes)
+{
+    REQUIRE_GPSBABEL();
+    const std::vector<Row> rows = EnglishRows();
+    ASSERT_GT(rows.size(), 100u);
+    auto file = Converted(rows, "gdb");
+    const auto* gdb = dynamic_cast<const CGDBFile*>(file.get());
+    ASSERT_TRUE(gdb);
+    ASSERT_EQ(gdb->WayPoints().items.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(gdb->WayPoints().items[i]->Icon, rows[i].mpsCode) << rows[i].name.toStdString();
+}
+
+TEST_F(GPSSymbolsAgainstGpsBabel, NamesBecomeTheRowsTrackMakerIcons)
+{
+    REQUIRE_GPSBABEL();
+    const std::vector<Row> rows = EnglishRows();
+    auto file = Converted(rows, "gtm");
+    const auto* gtm = dynamic_cast<const CGTMFile*>(file.get());
+    ASSERT_TRUE(gtm);
+    ASSERT_EQ(gtm->WayPoints().items.size(), rows.size());
+    int withIcon = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int icon = gtm->WayPoints().items[i].Icon;
+        // A row without an icon is one whose name gpsbabel does not give back for its icon.
+        if (rows[i].gtmCode == 0) {
+            EXPECT_NE(GPSSymbols::GTMSymbolName(icon), rows[i].name) << rows[i].name.toStdString();
+            continue;
+        }
+        ++withIcon;
+        EXPECT_EQ(icon, rows[i].gtmCode) << rows[i].name.toStdString();
+        EXPECT_EQ(GPSSymbols::GTMSymbolName(icon), rows[i].name);
+    }
+    EXPECT_GT(withIcon, 80);
 }
 
 } // namespace
