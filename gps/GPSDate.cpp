@@ -94,3 +94,12 @@ bool LocalTimeToUnixTime(const GPSDate& date, int64_t* seconds)
 }
 
 } // namespace gps
+
+int32_t gps::UnixTimeOfEVOStamp(uint32_t stamp)
+{
+    constexpr int64_t kEVOEpochUnix = 631065600; // 1989-12-31 00:00 UTC
+    const int64_t unix = int64_t(stamp) + kEVOEpochUnix;
+    if (stamp == 0 || stamp == kInvalidTimeStamp || unix > INT32_MAX)
+        return 0;
+    return int32_t(unix);
+}

@@ -19,6 +19,10 @@ namespace gps {
 
 constexpr uint32_t kInvalidTimeStamp = 0xFFFFFFFF;
 
+// Seconds since 1970-01-01 UTC of an EVO or WTR time stamp (seconds since 1989-12-31 00:00
+// UTC); 0 for 0, the invalid stamp, or a time that int32 cannot hold.
+int32_t UnixTimeOfEVOStamp(uint32_t stamp);
+
 // The date of a time stamp of the given format, optionally shifted by the eight hours of
 // Taiwan's time zone. Dates from the year 2100 on are left cleared.
 bool SecondsToLocalTime(uint32_t seconds, GPSDate* date, int formatCode, bool addEightHours);

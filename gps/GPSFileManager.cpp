@@ -1,10 +1,12 @@
 #include "gps/GPSFileManager.h"
 
+#include "gps/evo/EVOFile.h"
 #include "gps/gdb/GDBFile.h"
 #include "gps/gpx/GPXFile.h"
 #include "gps/gtm/GTMFile.h"
 #include "gps/kml/KMLFile.h"
 #include "gps/mps/MPSFile.h"
+#include "gps/wtr/WTRFile.h"
 
 #include <QFileInfo>
 
@@ -20,6 +22,8 @@ constexpr FormatFactory kFormats[] = {
     &Make<CMPSFile>,
     &Make<CGDBFile>,
     &Make<CGPXFile>,
+    &Make<CEVOFile>,
+    &Make<CWTRFile>,
     &Make<CGTMFile>,
     &Make<CKMLFile>,
 };

@@ -10,8 +10,11 @@ using GPSTreeItem = uintptr_t;
 class IGPSInspectionTree {
 public:
     virtual ~IGPSInspectionTree() = default;
-    // Adds an item with text under parent (0 for a top-level item) and returns it.
+    // Adds an item with text as the last child of parent (0 for a top-level item) and
+    // returns it.
     virtual GPSTreeItem InsertItem(const QString& text, GPSTreeItem parent) = 0;
+    // Shows the children of item.
+    virtual void Expand(GPSTreeItem item) = 0;
 };
 
 class IListBoxSink {

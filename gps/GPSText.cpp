@@ -118,6 +118,11 @@ void CopyAnsiToField(char* field, qsizetype width, QByteArrayView text)
     std::memset(field + n, 0, size_t(width - n));
 }
 
+QByteArray CutAnsi(QByteArrayView text, qsizetype maxBytes)
+{
+    return text.first(AnsiCut(text, maxBytes)).toByteArray();
+}
+
 void CopyUtf8ToField(char* field, qsizetype width, QByteArrayView text)
 {
     const qsizetype n = Utf8Cut(text, width - 1);

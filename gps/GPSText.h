@@ -24,6 +24,8 @@ void CopyUtf8ToField(char* field, qsizetype width, QByteArrayView text);
 // splitting a surrogate pair, always ending with a 0.
 void CopyToField(char16_t* field, qsizetype width, QStringView text);
 
+// ANSI (Big5) bytes cut to at most maxBytes without splitting a character.
+QByteArray CutAnsi(QByteArrayView text, qsizetype maxBytes);
 // Text cut to at most maxUnits UTF-16 code units without splitting a surrogate pair.
 QString CutText(QStringView text, qsizetype maxUnits);
 // UTF-8 bytes cut to at most maxBytes without splitting a character.

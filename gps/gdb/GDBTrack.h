@@ -36,6 +36,8 @@ public:
     // Decodes the record taken over from read; false when a field is cut short or the point
     // count cannot fit in the payload.
     bool Parse(CMPSChunk& read, int version);
+    // "Track" with the name and point count, its fields and one node per point.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     // Builds the payload of a record this program writes (version 109 layout).
     void BuildPayload();
 

@@ -27,6 +27,8 @@ public:
 
     // Decodes the record taken over from read; false when a field is cut short.
     bool Parse(CMPSChunk& read, int version);
+    // "WayPoint" with the name and whole metres, and every field the record holds.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     // Builds the payload of a record this program writes (version 109 layout).
     void BuildPayload();
     // A new record for this program to write, copying the position, height, description,
@@ -68,6 +70,8 @@ public:
 
 private:
     bool ParseHead(ByteCursor& cursor);
+    // The tree's fields after the depth: URL, category, temperature and time.
+    void FillTail(IGPSInspectionTree* tree, GPSTreeItem item) const;
     bool ParseTail(ByteCursor& cursor, int version);
 };
 

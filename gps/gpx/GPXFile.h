@@ -20,6 +20,8 @@ public:
     QString GetExtension() const override;
     QString GetDescription() const override;
     std::unique_ptr<CGPSFile> LoadFile(const QString& path, int* recognised) const override;
+    // The whole file, part by part, field by field; returns the root item.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree) override;
     int GetWayPointCount() const override;
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;

@@ -26,6 +26,9 @@ public:
     QString GetExtension() const override;
     QString GetDescription() const override;
     std::unique_ptr<CGPSFile> LoadFile(const QString& path, int* recognised) const override;
+    // Every section field by field: header, grid and datum, map images, waypoints, waypoint
+    // styles, track points, track styles and route points.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree) override;
     int GetWayPointCount() const override;
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;

@@ -19,6 +19,8 @@ public:
     QString GetExtension() const override;
     QString GetDescription() const override;
     std::unique_ptr<CGPSFile> LoadFile(const QString& path, int* recognised) const override;
+    // The waypoints and tracks with every position, names decoded from UTF-8.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree) override;
     int GetWayPointCount() const override;
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;

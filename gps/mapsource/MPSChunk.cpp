@@ -1,8 +1,18 @@
 #include "gps/mapsource/MPSChunk.h"
 
+#include "gps/GPSTreeWriters.h"
+#include "gps/mapsource/MapSourceTree.h"
+
+#include <algorithm>
+
 CMPSChunk::~CMPSChunk() = default;
 
-GPSTreeItem CMPSChunk::FillTree(IGPSInspectionTree*, GPSTreeItem) { return 0; }
+GPSTreeItem CMPSChunk::FillTree(IGPSInspectionTree* tree, GPSTreeItem parent)
+{
+    const GPSTreeItem item = tree->InsertItem(gps::mapsource::RecordCaption("Chunk", *this), parent);
+    gps::TreeAddBytes(tree, item, "Bytes", QByteArrayView(payload_).first(std::min(payload_.size(), kTreeBytes)));
+    return item;
+}
 
 bool CMPSChunk::Peek(const ByteCursor& cursor, uint32_t* length, char* type)
 {

@@ -20,11 +20,14 @@ public:
     static constexpr char kRoute = 'R';
     static constexpr char kMap = 'L';
     static constexpr char kEnd = 'V';
+    // Payload bytes that the inspection tree shows of a record it does not decode.
+    static constexpr qsizetype kTreeBytes = 64;
 
     CMPSChunk() = default;
     CMPSChunk(const CMPSChunk&) = delete;
     CMPSChunk& operator=(const CMPSChunk&) = delete;
     virtual ~CMPSChunk();
+    // Adds this record's node under parent with its fields and returns it.
     virtual GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent);
 
     // Reads one frame and copies its payload: the length must be non-zero and fit in what

@@ -1,5 +1,38 @@
 #include "gps/mapsource/MPSChunkHeader.h"
 
+#include "gps/GPSTreeWriters.h"
+#include "gps/mapsource/MapSourceTree.h"
+
+namespace {
+
+QString VersionText(int version, int divisor)
+{
+    return QStringLiteral("Version = ") + QString::number(version / divisor) + u'.'
+        + QString::number(version % divisor);
+}
+
+} // namespace
+
+GPSTreeItem CMPSChunkHeader44::FillTree(IGPSInspectionTree* tree, GPSTreeItem parent)
+{
+    const GPSTreeItem item = tree->InsertItem(gps::mapsource::RecordCaption("Header1", *this), parent);
+    gps::TreeAddText(tree, item, VersionText(version_, kVersionDivisor));
+    tree->Expand(item);
+    return item;
+}
+
+GPSTreeItem CMPSChunkHeader41::FillTree(IGPSInspectionTree* tree, GPSTreeItem parent)
+{
+    const GPSTreeItem item = tree->InsertItem(gps::mapsource::RecordCaption("Header2", *this), parent);
+    gps::TreeAddText(tree, item, VersionText(version_, kVersionDivisor));
+    for (const QByteArray* text : {&product_, &first_, &second_}) {
+        if (!text->isEmpty())
+            gps::TreeAddText(tree, item, gps::AnsiText(*text));
+    }
+    tree->Expand(item);
+    return item;
+}
+
 bool CMPSChunkHeader44::Parse(CMPSChunk& read)
 {
     if (read.type() != kHeader44)

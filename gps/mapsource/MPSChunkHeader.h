@@ -8,7 +8,11 @@ public:
     static constexpr int16_t kDefaultVersion = 105;
     static constexpr int16_t kFirstUtf8Version = 109;
     static constexpr size_t kVersionSize = 2;
+    // The version shows as major.minor: 109 is 6.13.
+    static constexpr int kVersionDivisor = 16;
 
+    // "Header1" with the version; expanded.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     bool Parse(CMPSChunk& read);
     // Back to the state of a new object.
     void Clear();
@@ -27,7 +31,11 @@ public:
     static constexpr int16_t kDefaultVersion = 504;
     static constexpr const char* kProduct = "SQA";
     static constexpr size_t kVersionSize = 2;
+    // The version shows as major.minor: 613 is 6.13.
+    static constexpr int kVersionDivisor = 100;
 
+    // "Header2" with the version and the texts that are there; expanded.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     bool Parse(CMPSChunk& read);
     // Back to the state of a new object: no version, no texts.
     void Clear();

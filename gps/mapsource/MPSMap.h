@@ -12,6 +12,8 @@ public:
     static constexpr size_t kTrailSize = 8; // held, zero-filled where fewer bytes remain
 
     bool Parse(CMPSChunk& read, int version);
+    // "Map" with the name: the held bytes and the three texts.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
 
     QByteArray topo, name, region;
     bool isUtf8 = false;
@@ -21,4 +23,6 @@ class CMPSMap : public CGPSRecordList<CMPSChunkMap> {
 public:
     // Reads the 'L' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
+    // "Map part" with the total and one node per record; expanded.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent);
 };

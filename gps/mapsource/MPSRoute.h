@@ -12,6 +12,8 @@ public:
     static constexpr size_t kHeldSize = 62; // after the name, not interpreted
 
     bool Parse(CMPSChunk& read, int version);
+    // "Route" with the name and the held bytes.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
 
     QByteArray name;
     bool isUtf8 = false;
@@ -21,4 +23,6 @@ class CMPSRoute : public CGPSRecordList<CMPSChunkRoute> {
 public:
     // Reads the 'R' records that follow by the list rule.
     bool Read(ByteCursor& cursor, int version);
+    // "Route part" with the total and one node per record; expanded.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent);
 };

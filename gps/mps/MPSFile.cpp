@@ -1,5 +1,6 @@
 #include "gps/mps/MPSFile.h"
 
+#include "gps/evo/EVOFile.h"
 #include "gps/gdb/GDBFile.h"
 #include "gps/GPSRecordList.h"
 #include "gps/GPSText.h"
@@ -17,6 +18,11 @@ const CGDBFile* AsGDB(const CGPSFile* source)
 // A height or time is handed out only when its defined byte says it is there: a file
 // converted from an eTrex one holds 1.0e25 behind a clear byte.
 double DefinedHeight(uint8_t defined, double height) { return defined ? height : 0; }
+
+const CEVOFile* AsEVO(const CGPSFile* source)
+{
+    return source && source->FormatCode() == CGPSFile::kEVO ? dynamic_cast<const CEVOFile*>(source) : nullptr;
+}
 
 } // namespace
 
@@ -108,33 +114,49 @@ int CMPSFile::GetTrackPoints(GPSTrackPointList* out, int index) const
 int CMPSFile::GetRouteCount() const { return routes_.count(); }
 int CMPSFile::GetMapCount() const { return maps_.count(); }
 
-// Sources: GDB. eTrex (EVO) sources are not handled.
-bool CMPSFile::CanConvertFrom(const CGPSFile* source) const { return AsGDB(source) != nullptr; }
+// Sources: EVO and GDB.
+bool CMPSFile::CanConvertFrom(const CGPSFile* source) const { return AsEVO(source) || AsGDB(source); }
 
 int CMPSFile::ConvertFrom(const CGPSFile* source)
 {
+    const CEVOFile* evo = AsEVO(source);
     const CGDBFile* gdb = AsGDB(source);
-    if (!gdb)
+    if (!evo && !gdb)
         return 0;
     Clear();
-    for (const auto& from : gdb->WayPoints().items) {
-        auto waypoint = CMPSChunkWayPoint::ConvertFromGDB(*from);
-        waypoint->BuildPayload();
-        waypoints_.items.push_back(std::move(waypoint));
+    if (evo) {
+        for (const EVOWayPointRecord& from : evo->WayPoints().items)
+            waypoints_.items.push_back(CMPSChunkWayPoint::ConvertFromEVO(from));
+        tracks_.ConvertFromEVO(evo->Tracks());
+    } else {
+        for (const auto& from : gdb->WayPoints().items)
+            waypoints_.items.push_back(CMPSChunkWayPoint::ConvertFromGDB(*from));
+        tracks_.ConvertFromGDB(gdb->Tracks());
     }
-    if (!tracks_.ConvertFromGDB(gdb->Tracks()))
-        return 0;
+    for (const auto& waypoint : waypoints_.items)
+        waypoint->BuildPayload();
     for (const auto& track : tracks_.items)
         track->BuildPayload();
     return 1;
 }
 
+// Waypoint index of an EVO or GDB file, converted; null when there is none.
+std::unique_ptr<CMPSChunkWayPoint> CMPSFile::ConvertedWayPoint(const CGPSFile* source, int index)
+{
+    if (!source || index < 0 || index >= source->GetWayPointCount())
+        return nullptr;
+    if (const CEVOFile* evo = AsEVO(source))
+        return CMPSChunkWayPoint::ConvertFromEVO(evo->WayPoints().items[size_t(index)]);
+    if (const CGDBFile* gdb = AsGDB(source))
+        return CMPSChunkWayPoint::ConvertFromGDB(*gdb->WayPoints().items[size_t(index)]);
+    return nullptr;
+}
+
 int CMPSFile::AddWayPointFrom(const CGPSFile* source, int index, const char* prefix)
 {
-    const CGDBFile* gdb = AsGDB(source);
-    if (!gdb || index < 0 || index >= gdb->GetWayPointCount())
+    auto waypoint = ConvertedWayPoint(source, index);
+    if (!waypoint)
         return 0;
-    auto waypoint = CMPSChunkWayPoint::ConvertFromGDB(*gdb->WayPoints().items[size_t(index)]);
     if (prefix) {
         // The whole name stays within what a waypoint record hands out.
         char name[GPSWayPointRecord::kNameSize];

@@ -29,6 +29,8 @@ public:
     QString GetExtension() const override;
     QString GetDescription() const override;
     std::unique_ptr<CGPSFile> LoadFile(const QString& path, int* recognised) const override;
+    // The whole file, part by part, field by field; returns the root item.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree) override;
     int GetWayPointCount() const override;
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;
@@ -39,11 +41,11 @@ public:
     int GetTrackPoints(GPSTrackPointList* out, int index) const override;
     int GetRouteCount() const override;
     int GetMapCount() const override;
-    // From a GDB file; whatever this object held is cleared first.
+    // From an EVO or a GDB file; whatever this object held is cleared first.
     int ConvertFrom(const CGPSFile* source) override;
     bool CanConvertFrom(const CGPSFile* source) const override;
     int SaveFile(const QString& path) override;
-    // A waypoint of a GDB file, named prefix + "-" + name when a prefix (ANSI) is given.
+    // Appends a waypoint of an EVO or GDB file, named prefix + "-" + name when a prefix (ANSI) is given.
     int AddWayPointFrom(const CGPSFile* source, int index, const char* prefix) override;
 
     // The whole file as SaveFile writes it: signature, header records, waypoints, tracks.
@@ -56,6 +58,7 @@ public:
 private:
     bool Load(QByteArrayView bytes, int* recognised);
     bool ReadHeader(ByteCursor& cursor);
+    static std::unique_ptr<CMPSChunkWayPoint> ConvertedWayPoint(const CGPSFile* source, int index);
     void Clear();
 
     CMPSWayPoint waypoints_;

@@ -1,9 +1,13 @@
 #include "gps/mps/MPSTrack.h"
 
+#include "gps/evo/EVOTrack.h"
 #include "gps/gdb/GDBTrack.h"
+#include "gps/GPSDate.h"
+#include "gps/GPSFile.h"
 #include "gps/GPSRecords.h"
 #include "gps/GPSText.h"
 #include "gps/mapsource/MPSDefinedValues.h"
+#include "gps/mps/MPSFromEVO.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -38,6 +42,37 @@ std::unique_ptr<CMPSChunkTrack> TrackFromGDB(const CGDBChunkTrack& source)
     track->points.reserve(source.points.size());
     for (const GDBTrackPoint& from : source.points)
         gps::mapsource::CopyTrackPointValues(track->points.emplace_back(), from);
+    return track;
+}
+
+// The MPS time of an EVO stamp: its local date (eight hours added) back into seconds since
+// 1970, which removes the eight hours again. An invalid stamp, or a date that int32 seconds
+// cannot hold, stays not defined.
+void SetTimeOfEVOStamp(MPSTrackPoint& point, uint32_t stamp)
+{
+    GPSDate date;
+    int64_t seconds = 0;
+    const bool defined = stamp != gps::kInvalidTimeStamp
+        && gps::SecondsToLocalTime(stamp, &date, CGPSFile::kEVO, true) && date.year != 0
+        && gps::LocalTimeToSeconds(date, &seconds, CGPSFile::kMPS) && seconds >= 0 && seconds <= INT32_MAX;
+    point.TimeDefined = defined ? 1 : 0;
+    point.Time = defined ? int32_t(seconds) : 0;
+}
+
+std::unique_ptr<CMPSChunkTrack> TrackFromEVO(const EVOTrackRecord& source)
+{
+    auto track = std::make_unique<CMPSChunkTrack>();
+    track->Name = source.Name;
+    track->ShowOnGPS = 1;
+    track->Color = 0;
+    track->points.reserve(source.points.size());
+    for (const EVOTrackPoint& from : source.points) {
+        MPSTrackPoint& point = track->points.emplace_back();
+        point.Latitude = from.Latitude;
+        point.Longitude = from.Longitude;
+        gps::mps::ValueOfFloatBits(from.HeightBits, &point.HeightDefined, &point.Height);
+        SetTimeOfEVOStamp(point, from.Time);
+    }
     return track;
 }
 
@@ -90,5 +125,12 @@ bool CMPSTrack::ConvertFromGDB(const CGDBTrack& source)
 {
     for (const auto& track : source.items)
         items.push_back(TrackFromGDB(*track));
+    return true;
+}
+
+bool CMPSTrack::ConvertFromEVO(const CEVOTrack& source)
+{
+    for (const EVOTrackRecord& track : source.items)
+        items.push_back(TrackFromEVO(track));
     return true;
 }

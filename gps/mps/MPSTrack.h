@@ -11,6 +11,7 @@
 
 class CGDBChunkTrack;
 class CGDBTrack;
+class CEVOTrack;
 
 struct MPSTrackPoint {
     static constexpr size_t kSize = 31;     // bytes of one point on disk
@@ -33,6 +34,8 @@ public:
     // Decodes the record taken over from read; false unless the payload holds exactly the
     // points its count gives.
     bool Parse(CMPSChunk& read);
+    // "Track" with the name and point count, its fields and one node per point.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     // Builds the payload from the fields.
     void BuildPayload();
 
@@ -52,4 +55,8 @@ public:
     // a character boundary), display flag, colour, and per point the position, height and
     // time with their defined bytes. Payloads are not built.
     bool ConvertFromGDB(const CGDBTrack& source);
+    // Appends one track per EVO track: name, display flag 1, colour 0, and per point the
+    // position, the height (defined unless missing or not finite) and the time (not defined
+    // for an invalid stamp or a time past 2038). Payloads are not built.
+    bool ConvertFromEVO(const CEVOTrack& source);
 };

@@ -1,9 +1,12 @@
 #include "gps/mps/MPSWayPoint.h"
 
+#include "gps/evo/EVOWayPoint.h"
 #include "gps/gdb/GDBWayPoint.h"
+#include "gps/GPSSymbols.h"
 #include "gps/GPSRecords.h"
 #include "gps/GPSText.h"
 #include "gps/mapsource/MPSDefinedValues.h"
+#include "gps/mps/MPSFromEVO.h"
 #include "platform/CodePage.h"
 
 namespace {
@@ -95,6 +98,29 @@ std::unique_ptr<CMPSChunkWayPoint> CMPSChunkWayPoint::ConvertFromGDB(const CGDBC
     waypoint->HeldBlock = kHeldBlockWritten;
     gps::mapsource::CopyWayPointValues(*waypoint, source);
     waypoint->Icon = SymbolFromGDB(source.Icon);
+    return waypoint;
+}
+
+int16_t CMPSChunkWayPoint::SymbolFromDevice(int16_t deviceCode)
+{
+    const std::optional<int16_t> mpsCode = GPSSymbols::MPSCodeOfDevice(deviceCode);
+    if (!mpsCode)
+        return deviceCode;
+    return *mpsCode == 0 && deviceCode != 0 ? kDefaultSymbol : *mpsCode;
+}
+
+std::unique_ptr<CMPSChunkWayPoint> CMPSChunkWayPoint::ConvertFromEVO(const EVOWayPointRecord& source)
+{
+    auto waypoint = std::make_unique<CMPSChunkWayPoint>();
+    waypoint->Name = source.Identifier;
+    waypoint->Description = source.Comment;
+    waypoint->HeldBlock = kHeldBlockWritten;
+    waypoint->Latitude = source.Latitude;
+    waypoint->Longitude = source.Longitude;
+    gps::mps::ValueOfFloatBits(source.HeightBits, &waypoint->HeightDefined, &waypoint->Height);
+    gps::mps::ValueOfFloatBits(source.DepthBits, &waypoint->DepthDefined, &waypoint->Depth);
+    waypoint->Display = 1;
+    waypoint->Icon = SymbolFromDevice(source.Symbol);
     return waypoint;
 }
 

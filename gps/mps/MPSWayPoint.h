@@ -10,6 +10,7 @@
 #include <vector>
 
 class CGDBChunkWayPoint;
+struct EVOWayPointRecord;
 
 class CMPSChunkWayPoint : public CMPSChunk {
 public:
@@ -30,6 +31,8 @@ public:
 
     // Decodes the record taken over from read; false when a field is cut short.
     bool Parse(CMPSChunk& read);
+    // "WayPoint" with the name and whole metres, and every field.
+    GPSTreeItem FillTree(IGPSInspectionTree* tree, GPSTreeItem parent) override;
     // Builds the payload from the fields.
     void BuildPayload();
     // A waypoint converted from a GDB record: texts in the ANSI code page (the name within
@@ -38,6 +41,13 @@ public:
     // payload is not built.
     static std::unique_ptr<CMPSChunkWayPoint> ConvertFromGDB(const CGDBChunkWayPoint& source);
     static int16_t SymbolFromGDB(int16_t icon);
+    // A waypoint converted from an EVO record: identifier and comment as name and description,
+    // position, height and depth (defined unless missing or not finite), display 1 and the
+    // symbol mapped to the MPS set. The payload is not built.
+    static std::unique_ptr<CMPSChunkWayPoint> ConvertFromEVO(const EVOWayPointRecord& source);
+    // The MPS symbol of a device symbol: the table's MPS code, 18 for a symbol MapSource
+    // lacks, the code itself when the table does not know it.
+    static int16_t SymbolFromDevice(int16_t deviceCode);
 
     QString NameText() const;
     QString DescriptionText() const;

@@ -1,14 +1,19 @@
 // Damaged copies of real files through the format manager: every truncation and seeded bit
 // flips. Each must give null or an object whose every hand-out works.
+#include "EvoTestSupport.h"
 #include "GpsTestSupport.h"
 #include "GtmTestSupport.h"
 #include "MpsBuilder.h"
+#include "RecordingTree.h"
 #include "TempDir.h"
+#include "WtrTestSupport.h"
 
+#include "gps/evo/EVOFile.h"
 #include "gps/gdb/GDBFile.h"
 #include "gps/GPSFileManager.h"
 #include "gps/gtm/GTMFile.h"
 #include "gps/mps/MPSFile.h"
+#include "gps/wtr/WTRFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -49,7 +54,8 @@ void Exercise(const CGPSFile& file)
     EXPECT_GT(copy.ToBytes().size(), 0);
     // Whole-file conversions between the two MapSource formats.
     CMPSFile mps;
-    EXPECT_EQ(mps.ConvertFrom(&file), file.FormatCode() == CGPSFile::kGDB ? 1 : 0);
+    const bool toMps = file.FormatCode() == CGPSFile::kGDB || file.FormatCode() == CGPSFile::kEVO;
+    EXPECT_EQ(mps.ConvertFrom(&file), toMps ? 1 : 0);
     EXPECT_GT(mps.ToBytes().size(), 0);
     CGDBFile gdb;
     EXPECT_EQ(gdb.ConvertFrom(&file), file.FormatCode() == CGPSFile::kMPS ? 1 : 0);
@@ -57,6 +63,15 @@ void Exercise(const CGPSFile& file)
     CGTMFile gtm;
     EXPECT_EQ(gtm.ConvertFrom(&file), file.FormatCode() == CGPSFile::kMPS ? 1 : 0);
     EXPECT_GT(gtm.ToBytes().size(), 0);
+    CEVOFile evo;
+    const bool toEvo = file.FormatCode() == CGPSFile::kMPS || file.FormatCode() == CGPSFile::kWTR;
+    EXPECT_EQ(evo.ConvertFrom(&file), toEvo ? 1 : 0);
+    EXPECT_GT(evo.ToBytes().size(), 0);
+    CWTRFile wtr;
+    EXPECT_EQ(wtr.ConvertFrom(&file), file.FormatCode() == CGPSFile::kEVO ? 1 : 0);
+    EXPECT_GT(wtr.ToBytes().size(), 0);
+    RecordingTree tree;
+    EXPECT_NE(const_cast<CGPSFile&>(file).FillTree(&tree), 0u);
     if (const auto* loaded = dynamic_cast<const CGTMFile*>(&file)) {
         EXPECT_GT(loaded->ToBytes().size(), 0);
     }
@@ -104,6 +119,13 @@ QByteArray FuzzInput(const QByteArray& name)
         return MpsFromGdb();
     if (name == "gtm")
         return Big5Gtm().Build();
+    if (name == "evo") {
+        EvoBuilder evo = evo_test::RichEvo();
+        evo.routes = evo_test::TwoRoutes();
+        return evo.Build();
+    }
+    if (name == "wtr")
+        return RichWtr().Build();
     return ReadBytes(GpsFixture(name));
 }
 
@@ -112,7 +134,8 @@ class GPSFuzz : public ::testing::TestWithParam<const char*> {};
 TEST_P(GPSFuzz, TruncationsAndBitFlipsFailCleanly)
 {
     // A fixture, or "big5": a version-108 file with Big5 texts, a route and a map; "mps" and
-    // "mps_from_gdb": MPS files; "gtm": a GPS TrackMaker file with every section.
+    // "mps_from_gdb": MPS files; "gtm": a GPS TrackMaker file with every section; "evo" and
+    // "wtr": eTrex files with Big5 names, missing heights, tracks and routes.
     const QByteArray original = FuzzInput(GetParam());
     ASSERT_FALSE(original.isEmpty());
     TempDir dir;
@@ -149,6 +172,6 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, GPSFuzz,
                                            "mps", "mps_from_gdb", "gpsbabel_10.gpx", "gpsbabel_11.gpx",
                                            "hand.gpx", "gpsbabel_points0.kml", "gpsbabel.kml", "ogr.kml",
                                            "ogr_libkml.kml", "hand.kml", "gpsbabel.gtm",
-                                           "gtm"));
+                                           "gtm", "evo", "wtr"));
 
 } // namespace

@@ -1,15 +1,20 @@
-// GDB records made from MPS files: every field the copy keeps, texts converted from Big5,
-// tracks, and copies from other formats that convert only the record they take.
+// GDB records made from MPS files, and MPS records made from EVO files: every field the copy
+// keeps, texts converted from Big5, tracks, and copies from other formats that convert only
+// the record they take.
+#include "EvoBuilder.h"
 #include "GpsTestSupport.h"
 #include "MpsBuilder.h"
 #include "TempDir.h"
 
+#include "gps/evo/EVOFile.h"
 #include "gps/GPSAngle.h"
 #include "gps/GPSFileManager.h"
 #include "gps/GPSText.h"
 #include "gps/mps/MPSFile.h"
 
 #include <gtest/gtest.h>
+
+#include <bit>
 
 namespace {
 
@@ -198,6 +203,184 @@ TEST(MPSToGdb, CopiesFromOtherFormatsTakeOneRecordEach)
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(2, &one), 0);
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(-1, &one), 0);
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(0, nullptr), 0);
+}
+
+// ---- MPS records from an eTrex Vista (EVO) file ----
+
+constexpr uint32_t kMissing = 0x69045951;      // 1.0e25
+constexpr uint32_t kOtherMissing = 0x69030681; // read as missing too
+constexpr uint32_t kNaN = 0x7FC00000, kInfinity = 0x7F800000;
+constexpr uint32_t kEvoEpoch = 631065600; // 1989-12-31 00:00 UTC in Unix seconds
+
+uint32_t Bits(float value) { return std::bit_cast<uint32_t>(value); }
+
+EvoWayPointFields EvoWayPoint(int16_t symbol, const QByteArray& identifier, uint32_t height, uint32_t depth)
+{
+    EvoWayPointFields w;
+    w.symbol = symbol;
+    w.latitude = GPSAngle::FromDegrees(24.383333);
+    w.longitude = GPSAngle::FromDegrees(-121.25);
+    w.heightBits = height;
+    w.depthBits = depth;
+    w.identifier = identifier;
+    w.comment = Big5(u"百岳之一"_qs);
+    w.shortTexts = {"a", "b", "c", "d"};
+    return w;
+}
+
+EvoPointFields EvoPoint(int32_t i, uint32_t stamp, uint32_t height)
+{
+    return {GPSAngle::FromDegrees(24 + i * 0.001), GPSAngle::FromDegrees(121 - i * 0.001), stamp, height, Bits(5), i == 0};
+}
+
+QByteArray EvoFixture()
+{
+    EvoBuilder evo;
+    evo.waypoints = {EvoWayPoint(8246, Big5(u"雪山主峰"_qs), Bits(3886.5f), kMissing), // 山頂 -> 106
+                     EvoWayPoint(21, "MOB", kNaN, kOtherMissing),   // in the table without an MPS symbol -> 18
+                     EvoWayPoint(12345, "X", kInfinity, Bits(2.5f)), // not in the table: kept
+                     EvoWayPoint(16384, "APT", kOtherMissing, kNaN)}; // 機場 -> 107
+    evo.tracks = {{7, Big5(u"七星山"_qs),
+                   {EvoPoint(0, 1588302000 - kEvoEpoch, Bits(1120)),  // 2020-05-01 03:00:00 UTC
+                    EvoPoint(1, 1588350600 - kEvoEpoch, kMissing),    // 16:30 UTC: the local date is the next day
+                    EvoPoint(2, 0xFFFFFFFF, kInfinity),               // no time
+                    EvoPoint(3, 2000000000, Bits(-12.25f))},          // past 2038
+                   {}},
+                  {0, "empty", {}, {}}};
+    return evo.Build();
+}
+
+struct ExpectedWayPoint {
+    QByteArray name;
+    int16_t icon;
+    uint8_t heightDefined;
+    double height;
+    uint8_t depthDefined;
+    double depth;
+};
+
+const ExpectedWayPoint kExpectedWayPoints[] = {
+    {Big5(u"雪山主峰"_qs), 106, 1, 3886.5, 0, 1.0e25},
+    {"MOB", 18, 0, 1.0e25, 0, 1.0e25},
+    {"X", 12345, 0, 1.0e25, 1, 2.5},
+    {"APT", 107, 0, 1.0e25, 0, 1.0e25},
+};
+
+void ExpectWayPoint(const CMPSChunkWayPoint& w, const ExpectedWayPoint& e)
+{
+    SCOPED_TRACE(e.name.toStdString());
+    const std::array<char, 22> block = {0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0, 0, -1, -1, -1, -1};
+    EXPECT_EQ(w.Name, e.name);
+    EXPECT_EQ(w.Description, Big5(u"百岳之一"_qs));
+    EXPECT_EQ(w.HeldInt, 0);
+    EXPECT_EQ(w.HeldText, QByteArray());
+    EXPECT_EQ(w.HeldBlock, block);
+    EXPECT_EQ(w.Latitude, GPSAngle::FromDegrees(24.383333));
+    EXPECT_EQ(w.Longitude, GPSAngle::FromDegrees(-121.25));
+    EXPECT_EQ(w.HeightDefined, e.heightDefined);
+    EXPECT_FLOAT_EQ(float(w.Height), float(e.height));
+    EXPECT_EQ(w.WarningDefined, 0);
+    EXPECT_EQ(w.Warning, 0);
+    EXPECT_EQ(w.Display, 1);
+    EXPECT_EQ(w.Color, 0);
+    EXPECT_EQ(w.Icon, e.icon);
+    EXPECT_EQ(w.AfterIcon, (std::array<char, 3>{}));
+    EXPECT_EQ(w.SecondHeldText, QByteArray());
+    EXPECT_EQ(w.AfterText, (std::array<char, 2>{}));
+    EXPECT_EQ(w.DepthDefined, e.depthDefined);
+    EXPECT_FLOAT_EQ(float(w.Depth), float(e.depth));
+    EXPECT_EQ(w.AfterDepth, (std::array<char, 7>{}));
+}
+
+void ExpectConvertedFromEvo(const CMPSFile& mps)
+{
+    ASSERT_EQ(mps.WayPoints().items.size(), std::size(kExpectedWayPoints));
+    for (size_t i = 0; i < std::size(kExpectedWayPoints); ++i)
+        ExpectWayPoint(*mps.WayPoints().items[i], kExpectedWayPoints[i]);
+    ASSERT_EQ(mps.Tracks().items.size(), 2u);
+    const CMPSChunkTrack& track = *mps.Tracks().items[0];
+    EXPECT_EQ(track.Name, Big5(u"七星山"_qs));
+    EXPECT_EQ(track.ShowOnGPS, 1);
+    EXPECT_EQ(track.Color, 0);
+    const struct {
+        uint8_t heightDefined;
+        double height;
+        uint8_t timeDefined;
+        int32_t time;
+    } points[] = {{1, 1120, 1, 1588302000}, {0, 1.0e25, 1, 1588350600}, {0, 1.0e25, 0, 0}, {1, -12.25, 0, 0}};
+    ASSERT_EQ(track.points.size(), std::size(points));
+    for (size_t i = 0; i < std::size(points); ++i) {
+        SCOPED_TRACE(i);
+        const MPSTrackPoint& p = track.points[i];
+        EXPECT_EQ(p.Latitude, GPSAngle::FromDegrees(24 + int(i) * 0.001));
+        EXPECT_EQ(p.Longitude, GPSAngle::FromDegrees(121 - int(i) * 0.001));
+        EXPECT_EQ(p.HeightDefined, points[i].heightDefined);
+        EXPECT_FLOAT_EQ(float(p.Height), float(points[i].height));
+        EXPECT_EQ(p.TimeDefined, points[i].timeDefined);
+        EXPECT_EQ(p.Time, points[i].time);
+        EXPECT_EQ(p.Held, (std::array<char, 9>{}));
+    }
+    EXPECT_EQ(mps.Tracks().items[1]->Name, "empty");
+    EXPECT_TRUE(mps.Tracks().items[1]->points.empty());
+}
+
+class MPSFromEvo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        int recognised = 0;
+        evo = CEVOFile().LoadFile(dir.write("a.evo", EvoFixture()), &recognised);
+        ASSERT_TRUE(evo);
+    }
+
+    TempDir dir;
+    std::unique_ptr<CGPSFile> evo;
+};
+
+TEST_F(MPSFromEvo, ConvertFromKeepsEveryFieldAndClearsWhatWasThere)
+{
+    auto mps = Open(dir.write("old.mps", MpsBuilder().WayPoint(Full()).bytes));
+    ASSERT_TRUE(mps);
+    ASSERT_TRUE(mps->CanConvertFrom(evo.get()));
+    ASSERT_EQ(mps->ConvertFrom(evo.get()), 1);
+    ExpectConvertedFromEvo(dynamic_cast<const CMPSFile&>(*mps));
+}
+
+TEST_F(MPSFromEvo, AMpsWrittenFromAnEvoReadsBackWithEveryField)
+{
+    CMPSFile mps;
+    ASSERT_EQ(mps.ConvertFrom(evo.get()), 1);
+    const QString path = dir.file("out.mps");
+    ASSERT_EQ(mps.SaveFile(path), 1);
+    auto back = Open(path);
+    ASSERT_TRUE(back);
+    ExpectConvertedFromEvo(dynamic_cast<const CMPSFile&>(*back));
+}
+
+TEST_F(MPSFromEvo, AddWayPointFromAppendsWithAndWithoutPrefix)
+{
+    auto mps = Open(dir.write("old.mps", MpsBuilder().WayPoint(Full()).bytes));
+    ASSERT_TRUE(mps);
+    ASSERT_EQ(mps->AddWayPointFrom(evo.get(), 0, nullptr), 1);
+    ASSERT_EQ(mps->AddWayPointFrom(evo.get(), 2, "P1"), 1);
+    EXPECT_EQ(mps->AddWayPointFrom(evo.get(), 4, nullptr), 0);
+    EXPECT_EQ(mps->AddWayPointFrom(evo.get(), -1, nullptr), 0);
+    const auto& items = dynamic_cast<const CMPSFile&>(*mps).WayPoints().items;
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0]->Name, Big5(u"雪山主峰"_qs)); // the record that was there
+    EXPECT_EQ(items[0]->Icon, 178);
+    ExpectWayPoint(*items[1], kExpectedWayPoints[0]);
+    ExpectedWayPoint prefixed = kExpectedWayPoints[2];
+    prefixed.name = "P1-X";
+    ExpectWayPoint(*items[2], prefixed);
+
+    const QString path = dir.file("added.mps");
+    ASSERT_EQ(mps->SaveFile(path), 1);
+    auto back = Open(path);
+    ASSERT_TRUE(back);
+    const auto& read = dynamic_cast<const CMPSFile&>(*back).WayPoints().items;
+    ASSERT_EQ(read.size(), 3u);
+    ExpectWayPoint(*read[2], prefixed);
 }
 
 } // namespace

@@ -1,0 +1,161 @@
+#include "gps/evo/EVOFile.h"
+
+#include "gps/GPSDate.h"
+#include "gps/GPSFloat.h"
+#include "gps/GPSText.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+
+#include <algorithm>
+
+namespace {
+
+void FillWayPoint(const EVOWayPointRecord& waypoint, GPSWayPointRecord& record)
+{
+    gps::CopyAnsiToField(record.name, GPSWayPointRecord::kNameSize, waypoint.Identifier);
+    gps::CopyAnsiToField(record.comment, GPSWayPointRecord::kCommentSize, waypoint.Comment);
+    record.longitude = waypoint.Longitude;
+    record.latitude = waypoint.Latitude;
+    record.altitude = gps::HeightOfBits(waypoint.HeightBits);
+}
+
+void FillWayPointW(const EVOWayPointRecord& waypoint, GPSWayPointRecordW& record)
+{
+    gps::CopyToField(record.name, GPSWayPointRecordW::kNameSize, platform::FromAnsi(waypoint.Identifier));
+    gps::CopyToField(record.comment, GPSWayPointRecordW::kCommentSize, platform::FromAnsi(waypoint.Comment));
+    record.longitude = waypoint.Longitude;
+    record.latitude = waypoint.Latitude;
+    record.altitude = gps::HeightOfBits(waypoint.HeightBits);
+}
+
+template <class Out, class Fill>
+int FillAll(const std::vector<EVOWayPointRecord>& items, Out* records, Fill fill)
+{
+    if (!records)
+        return 0;
+    for (const EVOWayPointRecord& item : items)
+        fill(item, *records++);
+    return 1;
+}
+
+} // namespace
+
+CEVOFile::CEVOFile() : CGPSFile(kEVO) {}
+CEVOFile::~CEVOFile() = default;
+
+std::unique_ptr<CGPSFile> CEVOFile::NewFile() const { return std::make_unique<CEVOFile>(); }
+QString CEVOFile::GetExtension() const { return QStringLiteral("evo"); }
+QString CEVOFile::GetDescription() const { return QStringLiteral("Garmin eTrex VistaT EVO 檔"); }
+
+std::unique_ptr<CGPSFile> CEVOFile::LoadFile(const QString& path, int* recognised) const
+{
+    return LoadWhole(path, recognised, &CEVOFile::Load);
+}
+
+bool CEVOFile::Load(QByteArrayView bytes, int* recognised)
+{
+    ByteCursor cursor(bytes);
+    if (!cursor.ReadBytes(header_.bytes.data(), CEVOHeader::kSize, true))
+        return false;
+    if (header_.WayPointCount() > CEVOHeader::kMaxWayPoints || header_.TrackCount() > CEVOHeader::kMaxTracks)
+        return false;
+    *recognised = 1;
+    // What follows the last route is ignored.
+    return waypoints_.Read(cursor, header_.WayPointCount()) && tracks_.Read(cursor, header_.TrackCount())
+        && routes_.Read(cursor, header_.RouteCount());
+}
+
+void CEVOFile::Clear()
+{
+    header_ = CEVOHeader();
+    waypoints_.items.clear();
+    tracks_.items.clear();
+    routes_.items.clear();
+}
+
+void CEVOFile::UpdateCounts()
+{
+    header_.SetCounts(uint32_t(waypoints_.items.size()), uint32_t(tracks_.items.size()),
+                      uint32_t(routes_.items.size()));
+}
+
+int CEVOFile::GetWayPointCount() const { return waypoints_.count(); }
+
+int CEVOFile::GetWayPoints(GPSWayPointRecord* records) const
+{
+    return FillAll(waypoints_.items, records, FillWayPoint);
+}
+
+int CEVOFile::GetWayPointsW(GPSWayPointRecordW* records) const
+{
+    return FillAll(waypoints_.items, records, FillWayPointW);
+}
+
+int CEVOFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
+{
+    if (!record || index < 0 || index >= waypoints_.count())
+        return 0;
+    FillWayPointW(waypoints_.items[size_t(index)], *record);
+    return 1;
+}
+
+int CEVOFile::GetTrackCount() const { return tracks_.count(); }
+
+int CEVOFile::GetTrackPointTotal() const
+{
+    int64_t total = 0;
+    for (const EVOTrackRecord& track : tracks_.items)
+        total += int64_t(track.points.size());
+    return int(std::min<int64_t>(total, INT32_MAX));
+}
+
+int CEVOFile::GetTracks(GPSTrackRecord* records) const
+{
+    if (!records)
+        return 0;
+    for (const EVOTrackRecord& track : tracks_.items) {
+        gps::CopyAnsiToField(records->name, GPSTrackRecord::kNameSize, track.Name);
+        records->pointCount = int32_t(track.points.size());
+        records->reserved = 0;
+        ++records;
+    }
+    return 1;
+}
+
+int CEVOFile::GetTrackPoints(GPSTrackPointList* out, int index) const
+{
+    if (!out)
+        return 0;
+    if (index < 0 || index >= tracks_.count())
+        return 1;
+    const EVOTrackRecord& track = tracks_.items[size_t(index)];
+    gps::CopyAnsiToField(out->name, GPSTrackPointList::kNameSize, track.Name);
+    out->count = int32_t(track.points.size());
+    out->points.reset(new GPSTrackPoint[track.points.size()]);
+    for (size_t i = 0; i < track.points.size(); ++i) {
+        const EVOTrackPoint& point = track.points[i];
+        out->points[i] = {point.Longitude, point.Latitude, gps::HeightOfBits(point.HeightBits),
+                          gps::UnixTimeOfEVOStamp(point.Time)};
+    }
+    return 1;
+}
+
+int CEVOFile::GetRouteCount() const { return routes_.count(); }
+
+QByteArray CEVOFile::ToBytes() const
+{
+    // Routes are not written, so the header counts none.
+    CEVOHeader header = header_;
+    header.SetCounts(uint32_t(waypoints_.items.size()), uint32_t(tracks_.items.size()), 0);
+    QByteArray bytes;
+    ByteWriter out(&bytes);
+    out.WriteBytes(QByteArrayView(header.bytes.data(), CEVOHeader::kSize));
+    waypoints_.Write(out);
+    tracks_.Write(out);
+    return bytes;
+}
+
+int CEVOFile::SaveFile(const QString& path)
+{
+    return platform::WriteFileAtomically(path, ToBytes()) ? 1 : 0;
+}

@@ -1,0 +1,151 @@
+#include "gps/wtr/WTRFile.h"
+
+#include "gps/GPSDate.h"
+#include "gps/GPSFloat.h"
+#include "gps/GPSText.h"
+#include "platform/CodePage.h"
+#include "platform/FileIO.h"
+
+#include <algorithm>
+
+namespace {
+
+void FillWayPoint(const WTRWayPointRecord& waypoint, GPSWayPointRecord& record)
+{
+    gps::CopyAnsiToField(record.name, GPSWayPointRecord::kNameSize, waypoint.Name);
+    record.longitude = waypoint.Longitude;
+    record.latitude = waypoint.Latitude;
+    record.altitude = gps::HeightOfBits(waypoint.HeightBits);
+    record.comment[0] = '\0';
+}
+
+void FillWayPointW(const WTRWayPointRecord& waypoint, GPSWayPointRecordW& record)
+{
+    gps::CopyToField(record.name, GPSWayPointRecordW::kNameSize, platform::FromAnsi(waypoint.Name));
+    record.longitude = waypoint.Longitude;
+    record.latitude = waypoint.Latitude;
+    record.altitude = gps::HeightOfBits(waypoint.HeightBits);
+    record.comment[0] = u'\0';
+}
+
+template <class Item, class Out, class Fill>
+int FillAll(const std::vector<Item>& items, Out* records, Fill fill)
+{
+    if (!records)
+        return 0;
+    for (const Item& item : items)
+        fill(item, *records++);
+    return 1;
+}
+
+} // namespace
+
+CWTRFile::CWTRFile() : CGPSFile(kWTR) { Clear(); }
+CWTRFile::~CWTRFile() = default;
+
+std::unique_ptr<CGPSFile> CWTRFile::NewFile() const { return std::make_unique<CWTRFile>(); }
+QString CWTRFile::GetExtension() const { return QStringLiteral("wtr"); }
+QString CWTRFile::GetDescription() const { return QStringLiteral("Garmin eTrex LegendT WTR 檔"); }
+
+std::unique_ptr<CGPSFile> CWTRFile::LoadFile(const QString& path, int* recognised) const
+{
+    return LoadWhole(path, recognised, &CWTRFile::Load);
+}
+
+// A file whose waypoint section reads up to the track marker is a WTR file; any later fault
+// makes it a damaged one.
+bool CWTRFile::Load(QByteArrayView bytes, int* recognised)
+{
+    ByteCursor cursor(bytes);
+    if (!waypoints_.Read(cursor))
+        return false;
+    *recognised = 1;
+    return tracks_.Read(cursor) && routes_.Read(cursor);
+}
+
+// Empty lists behind the blocks the system writes, so that even an empty object saves as a
+// file that loads again.
+void CWTRFile::Clear()
+{
+    waypoints_ = CWTRWayPoint();
+    tracks_ = CWTRTrack();
+    routes_ = CWTRRoute();
+    waypoints_.marker = WTRMarker::Written(WTRMarker::kWayPoint);
+    tracks_.marker = WTRMarker::Written(WTRMarker::kTrack);
+    routes_.marker = WTRMarker::Written(WTRMarker::kRoute);
+}
+
+int CWTRFile::GetWayPointCount() const { return waypoints_.count(); }
+
+int CWTRFile::GetWayPoints(GPSWayPointRecord* records) const
+{
+    return FillAll(waypoints_.items, records, FillWayPoint);
+}
+
+int CWTRFile::GetWayPointsW(GPSWayPointRecordW* records) const
+{
+    return FillAll(waypoints_.items, records, FillWayPointW);
+}
+
+int CWTRFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
+{
+    if (!record || index < 0 || index >= waypoints_.count())
+        return 0;
+    FillWayPointW(waypoints_.items[size_t(index)], *record);
+    return 1;
+}
+
+int CWTRFile::GetTrackCount() const { return tracks_.count(); }
+
+int CWTRFile::GetTrackPointTotal() const
+{
+    int64_t total = 0;
+    for (const WTRTrackRecord& track : tracks_.items)
+        total += int64_t(track.points.size());
+    return int(std::min<int64_t>(total, INT32_MAX));
+}
+
+int CWTRFile::GetTracks(GPSTrackRecord* records) const
+{
+    return FillAll(tracks_.items, records, [](const WTRTrackRecord& track, GPSTrackRecord& record) {
+        gps::CopyAnsiToField(record.name, GPSTrackRecord::kNameSize, track.Name);
+        record.pointCount = int32_t(track.points.size());
+        record.reserved = 0;
+    });
+}
+
+// Angles as stored, a missing height as 0, the time in Unix seconds (0 when not known).
+int CWTRFile::GetTrackPoints(GPSTrackPointList* out, int index) const
+{
+    if (!out)
+        return 0;
+    if (index < 0 || index >= tracks_.count())
+        return 1;
+    const WTRTrackRecord& track = tracks_.items[size_t(index)];
+    gps::CopyAnsiToField(out->name, GPSTrackPointList::kNameSize, track.Name);
+    out->count = int32_t(track.points.size());
+    out->points.reset(new GPSTrackPoint[track.points.size()]);
+    for (size_t i = 0; i < track.points.size(); ++i) {
+        const WTRTrackPoint& point = track.points[i];
+        out->points[i] = {point.Longitude, point.Latitude, gps::HeightOfBits(point.HeightBits),
+                          gps::UnixTimeOfEVOStamp(point.Time)};
+    }
+    return 1;
+}
+
+int CWTRFile::GetRouteCount() const { return routes_.count(); }
+
+QByteArray CWTRFile::ToBytes() const
+{
+    QByteArray bytes;
+    ByteWriter out(&bytes);
+    waypoints_.Write(out);
+    tracks_.Write(out);
+    WTRMarker::Written(WTRMarker::kRoute).Write(out);
+    return bytes;
+}
+
+int CWTRFile::SaveFile(const QString& path)
+{
+    return platform::WriteFileAtomically(path, ToBytes()) ? 1 : 0;
+}
