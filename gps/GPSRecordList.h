@@ -32,43 +32,47 @@ namespace gps {
 template <class Item>
 using OwnedItems = std::vector<std::unique_ptr<Item>>;
 
+// An item of a list that holds its records by value or owns them through pointers.
+template <class Item> const Item& ItemOf(const Item& item) { return item; }
+template <class Item> const Item& ItemOf(const std::unique_ptr<Item>& item) { return *item; }
+
 // One exchange record per item, in order, through fill(item, record); 0 for a null array.
-template <class Item, class Out, class Fill>
-int FillEach(const OwnedItems<Item>& items, Out* records, Fill fill)
+template <class Items, class Out, class Fill>
+int FillEach(const Items& items, Out* records, Fill fill)
 {
     if (!records)
         return 0;
     for (const auto& item : items)
-        fill(*item, *records++);
+        fill(ItemOf(item), *records++);
     return 1;
 }
 
 // The exchange record of item index alone; 0 for a null record or an index out of range.
-template <class Item, class Out, class Fill>
-int FillAt(const OwnedItems<Item>& items, int index, Out* record, Fill fill)
+template <class Items, class Out, class Fill>
+int FillAt(const Items& items, int index, Out* record, Fill fill)
 {
     if (!record || index < 0 || index >= int(items.size()))
         return 0;
-    fill(*items[size_t(index)], *record);
+    fill(ItemOf(items[size_t(index)]), *record);
     return 1;
 }
 
 // The sum of the tracks' point counts, at most INT32_MAX.
-template <class Track>
-int PointTotal(const OwnedItems<Track>& tracks)
+template <class Tracks>
+int PointTotal(const Tracks& tracks)
 {
     int64_t total = 0;
     for (const auto& track : tracks)
-        total += int64_t(track->points.size());
+        total += int64_t(ItemOf(track).points.size());
     return int(std::min<int64_t>(total, INT32_MAX));
 }
 
 // Track records (narrow or wide): the name through name(track, field), the point count, and
 // reserved 0. 0 for a null array.
-template <class Track, class Out, class Name>
-int FillTrackRecords(const OwnedItems<Track>& tracks, Out* records, Name name)
+template <class Tracks, class Out, class Name>
+int FillTrackRecords(const Tracks& tracks, Out* records, Name name)
 {
-    return FillEach(tracks, records, [&](const Track& track, Out& record) {
+    return FillEach(tracks, records, [&](const auto& track, Out& record) {
         name(track, record.name);
         record.pointCount = int32_t(track.points.size());
         record.reserved = 0;
@@ -78,14 +82,14 @@ int FillTrackRecords(const OwnedItems<Track>& tracks, Out* records, Name name)
 // The name and points of track index: the name through name(track, field), each point
 // through point(&exchangePoint, point). 0 for a null out; 1 and nothing filled for an index
 // out of range.
-template <class Track, class Name, class Point>
-int FillTrackPoints(const OwnedItems<Track>& tracks, int index, GPSTrackPointList* out, Name name, Point point)
+template <class Tracks, class Name, class Point>
+int FillTrackPoints(const Tracks& tracks, int index, GPSTrackPointList* out, Name name, Point point)
 {
     if (!out)
         return 0;
     if (index < 0 || index >= int(tracks.size()))
         return 1;
-    const Track& track = *tracks[size_t(index)];
+    const auto& track = ItemOf(tracks[size_t(index)]);
     name(track, out->name);
     out->count = int32_t(track.points.size());
     out->points.reset(new GPSTrackPoint[track.points.size()]);

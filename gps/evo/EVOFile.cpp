@@ -2,11 +2,11 @@
 
 #include "gps/GPSDate.h"
 #include "gps/GPSFloat.h"
+#include "gps/GPSRecordList.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -26,16 +26,6 @@ void FillWayPointW(const EVOWayPointRecord& waypoint, GPSWayPointRecordW& record
     record.longitude = waypoint.Longitude;
     record.latitude = waypoint.Latitude;
     record.altitude = gps::HeightOfBits(waypoint.HeightBits);
-}
-
-template <class Out, class Fill>
-int FillAll(const std::vector<EVOWayPointRecord>& items, Out* records, Fill fill)
-{
-    if (!records)
-        return 0;
-    for (const EVOWayPointRecord& item : items)
-        fill(item, *records++);
-    return 1;
 }
 
 } // namespace
@@ -83,61 +73,41 @@ int CEVOFile::GetWayPointCount() const { return waypoints_.count(); }
 
 int CEVOFile::GetWayPoints(GPSWayPointRecord* records) const
 {
-    return FillAll(waypoints_.items, records, FillWayPoint);
+    return gps::FillEach(waypoints_.items, records, FillWayPoint);
 }
 
 int CEVOFile::GetWayPointsW(GPSWayPointRecordW* records) const
 {
-    return FillAll(waypoints_.items, records, FillWayPointW);
+    return gps::FillEach(waypoints_.items, records, FillWayPointW);
 }
 
 int CEVOFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
 {
-    if (!record || index < 0 || index >= waypoints_.count())
-        return 0;
-    FillWayPointW(waypoints_.items[size_t(index)], *record);
-    return 1;
+    return gps::FillAt(waypoints_.items, index, record, FillWayPointW);
 }
 
 int CEVOFile::GetTrackCount() const { return tracks_.count(); }
 
-int CEVOFile::GetTrackPointTotal() const
-{
-    int64_t total = 0;
-    for (const EVOTrackRecord& track : tracks_.items)
-        total += int64_t(track.points.size());
-    return int(std::min<int64_t>(total, INT32_MAX));
-}
+int CEVOFile::GetTrackPointTotal() const { return gps::PointTotal(tracks_.items); }
 
 int CEVOFile::GetTracks(GPSTrackRecord* records) const
 {
-    if (!records)
-        return 0;
-    for (const EVOTrackRecord& track : tracks_.items) {
-        gps::CopyAnsiToField(records->name, GPSTrackRecord::kNameSize, track.Name);
-        records->pointCount = int32_t(track.points.size());
-        records->reserved = 0;
-        ++records;
-    }
-    return 1;
+    return gps::FillTrackRecords(tracks_.items, records, [](const EVOTrackRecord& track, char* name) {
+        gps::CopyAnsiToField(name, GPSTrackRecord::kNameSize, track.Name);
+    });
 }
 
 int CEVOFile::GetTrackPoints(GPSTrackPointList* out, int index) const
 {
-    if (!out)
-        return 0;
-    if (index < 0 || index >= tracks_.count())
-        return 1;
-    const EVOTrackRecord& track = tracks_.items[size_t(index)];
-    gps::CopyAnsiToField(out->name, GPSTrackPointList::kNameSize, track.Name);
-    out->count = int32_t(track.points.size());
-    out->points.reset(new GPSTrackPoint[track.points.size()]);
-    for (size_t i = 0; i < track.points.size(); ++i) {
-        const EVOTrackPoint& point = track.points[i];
-        out->points[i] = {point.Longitude, point.Latitude, gps::HeightOfBits(point.HeightBits),
-                          gps::UnixTimeOfEVOStamp(point.Time)};
-    }
-    return 1;
+    return gps::FillTrackPoints(
+        tracks_.items, index, out,
+        [](const EVOTrackRecord& track, char* name) {
+            gps::CopyAnsiToField(name, GPSTrackPointList::kNameSize, track.Name);
+        },
+        [](GPSTrackPoint* to, const EVOTrackPoint& from) {
+            *to = {from.Longitude, from.Latitude, gps::HeightOfBits(from.HeightBits),
+                   gps::UnixTimeOfEVOStamp(from.Time)};
+        });
 }
 
 int CEVOFile::GetRouteCount() const { return routes_.count(); }

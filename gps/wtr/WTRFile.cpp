@@ -2,11 +2,11 @@
 
 #include "gps/GPSDate.h"
 #include "gps/GPSFloat.h"
+#include "gps/GPSRecordList.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -26,16 +26,6 @@ void FillWayPointW(const WTRWayPointRecord& waypoint, GPSWayPointRecordW& record
     record.latitude = waypoint.Latitude;
     record.altitude = gps::HeightOfBits(waypoint.HeightBits);
     record.comment[0] = u'\0';
-}
-
-template <class Item, class Out, class Fill>
-int FillAll(const std::vector<Item>& items, Out* records, Fill fill)
-{
-    if (!records)
-        return 0;
-    for (const Item& item : items)
-        fill(item, *records++);
-    return 1;
 }
 
 } // namespace
@@ -79,58 +69,42 @@ int CWTRFile::GetWayPointCount() const { return waypoints_.count(); }
 
 int CWTRFile::GetWayPoints(GPSWayPointRecord* records) const
 {
-    return FillAll(waypoints_.items, records, FillWayPoint);
+    return gps::FillEach(waypoints_.items, records, FillWayPoint);
 }
 
 int CWTRFile::GetWayPointsW(GPSWayPointRecordW* records) const
 {
-    return FillAll(waypoints_.items, records, FillWayPointW);
+    return gps::FillEach(waypoints_.items, records, FillWayPointW);
 }
 
 int CWTRFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
 {
-    if (!record || index < 0 || index >= waypoints_.count())
-        return 0;
-    FillWayPointW(waypoints_.items[size_t(index)], *record);
-    return 1;
+    return gps::FillAt(waypoints_.items, index, record, FillWayPointW);
 }
 
 int CWTRFile::GetTrackCount() const { return tracks_.count(); }
 
-int CWTRFile::GetTrackPointTotal() const
-{
-    int64_t total = 0;
-    for (const WTRTrackRecord& track : tracks_.items)
-        total += int64_t(track.points.size());
-    return int(std::min<int64_t>(total, INT32_MAX));
-}
+int CWTRFile::GetTrackPointTotal() const { return gps::PointTotal(tracks_.items); }
 
 int CWTRFile::GetTracks(GPSTrackRecord* records) const
 {
-    return FillAll(tracks_.items, records, [](const WTRTrackRecord& track, GPSTrackRecord& record) {
-        gps::CopyAnsiToField(record.name, GPSTrackRecord::kNameSize, track.Name);
-        record.pointCount = int32_t(track.points.size());
-        record.reserved = 0;
+    return gps::FillTrackRecords(tracks_.items, records, [](const WTRTrackRecord& track, char* name) {
+        gps::CopyAnsiToField(name, GPSTrackRecord::kNameSize, track.Name);
     });
 }
 
 // Angles as stored, a missing height as 0, the time in Unix seconds (0 when not known).
 int CWTRFile::GetTrackPoints(GPSTrackPointList* out, int index) const
 {
-    if (!out)
-        return 0;
-    if (index < 0 || index >= tracks_.count())
-        return 1;
-    const WTRTrackRecord& track = tracks_.items[size_t(index)];
-    gps::CopyAnsiToField(out->name, GPSTrackPointList::kNameSize, track.Name);
-    out->count = int32_t(track.points.size());
-    out->points.reset(new GPSTrackPoint[track.points.size()]);
-    for (size_t i = 0; i < track.points.size(); ++i) {
-        const WTRTrackPoint& point = track.points[i];
-        out->points[i] = {point.Longitude, point.Latitude, gps::HeightOfBits(point.HeightBits),
-                          gps::UnixTimeOfEVOStamp(point.Time)};
-    }
-    return 1;
+    return gps::FillTrackPoints(
+        tracks_.items, index, out,
+        [](const WTRTrackRecord& track, char* name) {
+            gps::CopyAnsiToField(name, GPSTrackPointList::kNameSize, track.Name);
+        },
+        [](GPSTrackPoint* to, const WTRTrackPoint& from) {
+            *to = {from.Longitude, from.Latitude, gps::HeightOfBits(from.HeightBits),
+                   gps::UnixTimeOfEVOStamp(from.Time)};
+        });
 }
 
 int CWTRFile::GetRouteCount() const { return routes_.count(); }
