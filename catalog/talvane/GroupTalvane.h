@@ -148,6 +148,43 @@ public:
     // offers that slot again); empty for a slot never offered or out of range.
     QString JumpStone(int slot) const;
 
+    // Writers and the search hook (GroupTalvaneWriters.cpp, GroupTalvaneFind.cpp).
+    // The Add operations append one code to the row's peak: the code is written under the next
+    // numbered key of its list, then kept in the record and column 4 of the row set to "V".
+    // False (file and record unchanged) for a malformed code, a code already held, a full list,
+    // a next key that already holds text, or a failed write. A survey-stone row is done: true.
+    bool AddVisit(IItemList* list, int row, int walkNumber) override;
+    bool AddAtlasRef(IItemList* list, int row, int code) override;
+    bool AddMateVisit(IItemList* list, int row, int code) override;
+    // The rescan's offer of an item file: loaded unless it is older than the newest file
+    // loaded (in the high 32 bits of its time) or its path is loaded already (in any case).
+    bool AcceptItemFile(const QString& path, const platform::FileTime& writeTime) override;
+    // The peak search with the text, walk and atlas code; the jump it chose runs through
+    // parent. False without a dialog runner.
+    bool RunFindDialog(IMainWindow* parent, CSubsetBase* subset, QString* searchText,
+                       int walkNumber, int atlasCode) override;
+
+    // Waypoint export, synchronisation and walk GPS files (GroupTalvaneExport.cpp,
+    // GroupTalvaneWalkGps.cpp). The rows of a peak's second and third stone stand for the peak;
+    // survey-stone rows and rows naming no item are passed over.
+    // The peak a row value stands for; -1 for a survey-stone row or a value naming nothing.
+    static int PeakOfRowValue(quint32 value);
+    // The peaks' waypoints, renamed and described, in "~~TempMT.gdb", opened when it was
+    // saved; false for an empty list or a file that could not be saved.
+    bool ExportWaypoints(IItemList* list) override;
+    // Writes each peak's waypoint name and coordinates into its item file, but only when every
+    // row resolves surely or is mapped to "Skip"; false for an empty list or a failed write.
+    bool SyncWaypoints(IItemList* list) override;
+    // The record takes the name (cut to its field) and the coordinates.
+    bool SetItemWaypoint(int item, const GPSWayPointRecordW* waypoint, double longitude,
+                         double latitude) override;
+    // The GPS files of the row's peak's walks gathered into "~~TempMT.gdb", waypoints and tracks
+    // prefixed "w<walk>"; walks outside 1 to kMaxGpsWalk and files that do not open are passed
+    // over. Always true.
+    static constexpr int kMaxGpsWalk = 1999;
+    static constexpr int kFirstLinkedGpsWalk = 51;  // from here a walk's page may name its file
+    bool OpenWalkGps(IItemList* list, int row) override;
+
     // The record of a peak; null outside the items.
     const TalvaneItemRecord* Record(int item) const;
 

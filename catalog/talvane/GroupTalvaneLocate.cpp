@@ -2,7 +2,6 @@
 #include "catalog/talvane/GroupTalvane.h"
 
 #include "catalog/GroupTable.h"
-#include "catalog/records/ItemRowValue.h"
 #include "catalog/records/RecordText.h"
 #include "catalog/subsets/regions/RegionServices.h"
 #include "catalog/window/IItemList.h"
@@ -16,24 +15,14 @@ using Menu = CGroupTalvane::RowMenu;
 const QString kRegionEntry = QStringLiteral("跳至地區(%1)...");
 const QString kStoneEntry = QStringLiteral("跳至基石(%1)...");
 
-// The locate entries every row offers.
-QList<MenuEntry> LocateEntries()
+// The entries every row offers: the locate entries and the same-name search.
+QList<MenuEntry> FixedEntries()
 {
     return {{Menu::kLocate, QStringLiteral("地圖定位...")},
             {Menu::kLocate5K, QStringLiteral("地圖定位(5K)...")},
             {Menu::kLocate10K, QStringLiteral("地圖定位(10K)...")},
-            {Menu::kLocateOnline, QStringLiteral("Google地圖定位...")}};
-}
-
-// The peak a row value stands for (its own row or the row of its second or third stone); -1
-// for a survey-stone row and a value that names no item.
-int PeakIndexOf(quint32 value)
-{
-    const ItemRowValue v = ItemRowValue::Decode(value);
-    const bool peakRow = v.kind == ItemRowValue::Kind::Item ||
-                         v.kind == ItemRowValue::Kind::SecondStone ||
-                         v.kind == ItemRowValue::Kind::ThirdStone;
-    return peakRow ? v.index : -1;
+            {Menu::kLocateOnline, QStringLiteral("Google地圖定位...")},
+            {Menu::kFindSameName, QStringLiteral("找同名山...")}};
 }
 
 // One entry per region code of the peak, at most kRegions, shown through the display names.
@@ -58,7 +47,7 @@ bool CGroupTalvane::LocateRow(IItemList* list, int row, int radius, bool online)
 {
     if (!list || row < 0 || row >= list->RowCount())
         return false;
-    const int peak = PeakIndexOf(list->RowData(row));
+    const int peak = PeakOfRowValue(list->RowData(row));
     return peak >= 0 && LocateItem(peak, radius, online);
 }
 
@@ -66,9 +55,9 @@ bool CGroupTalvane::PopupItemMenu(IItemList* list, int row)
 {
     if (!list || row < 0 || row >= list->RowCount())
         return false;
-    QList<MenuEntry> entries = LocateEntries();
-    // A survey-stone row stands for no peak: it offers the locate entries alone.
-    if (const TalvaneItemRecord* peak = Record(PeakIndexOf(list->RowData(row)))) {
+    QList<MenuEntry> entries = FixedEntries();
+    // A survey-stone row stands for no peak: it offers the fixed entries alone.
+    if (const TalvaneItemRecord* peak = Record(PeakOfRowValue(list->RowData(row)))) {
         AppendRegionEntries(*peak, &entries);
         AppendStoneEntries(*peak, &entries);
     }

@@ -14,9 +14,11 @@ namespace {
 using namespace locate_test;
 using Menu = CGroupTalvane::RowMenu;
 
-const QStringList kLocateEntries = {
+// The entries every row offers, in their order.
+const QStringList kFixedEntries = {
     QStringLiteral("1013 地圖定位..."), QStringLiteral("1046 地圖定位(5K)..."),
-    QStringLiteral("1047 地圖定位(10K)..."), QStringLiteral("1065 Google地圖定位...")};
+    QStringLiteral("1047 地圖定位(10K)..."), QStringLiteral("1065 Google地圖定位..."),
+    QStringLiteral("1051 找同名山...")};
 
 class GroupTalvaneLocateTest : public LocateFixture {
 protected:
@@ -68,7 +70,7 @@ protected:
 TEST_F(GroupTalvaneLocateTest, MenuOfAPeakWithFourRegionsAndTwoStones)
 {
     // Region "A,B,C,D": three entries, A through its display name; Stone and StoneAlias2.
-    const QStringList expected = kLocateEntries + QStringList{
+    const QStringList expected = kFixedEntries + QStringList{
         QStringLiteral("1048 跳至地區(甲)..."), QStringLiteral("1049 跳至地區(B)..."),
         QStringLiteral("1050 跳至地區(C)..."), QStringLiteral("1056 跳至基石(一等)..."),
         QStringLiteral("1060 跳至基石(三等)...")};
@@ -83,9 +85,9 @@ TEST_F(GroupTalvaneLocateTest, MenuOfAPeakWithFourRegionsAndTwoStones)
 
 TEST_F(GroupTalvaneLocateTest, StoneSlotsKeepTheirTextUntilOfferedAgain)
 {
-    EXPECT_EQ(MenuOf(quint32(Peak("m_regions"))).size(), 9);
+    EXPECT_EQ(MenuOf(quint32(Peak("m_regions"))).size(), 10);
     // Stone2 二等7 is offered; Stone3 X99 names no level.
-    const QStringList expected = kLocateEntries + QStringList{
+    const QStringList expected = kFixedEntries + QStringList{
         QStringLiteral("1048 跳至地區(B)..."), QStringLiteral("1057 跳至基石(二等)...")};
     EXPECT_EQ(MenuOf(quint32(Peak("n_stones"))), expected);
     EXPECT_EQ(peaks->JumpStone(0), QStringLiteral("一等"));
@@ -95,10 +97,10 @@ TEST_F(GroupTalvaneLocateTest, StoneSlotsKeepTheirTextUntilOfferedAgain)
     EXPECT_EQ(peaks->JumpStone(Menu::kStones), QString());
 }
 
-TEST_F(GroupTalvaneLocateTest, SurveyStoneRowOffersTheLocateEntriesAlone)
+TEST_F(GroupTalvaneLocateTest, SurveyStoneRowOffersTheFixedEntriesAlone)
 {
-    EXPECT_EQ(MenuOf(60000), kLocateEntries);
-    EXPECT_EQ(MenuOf(IItemList::kNoItemRow), kLocateEntries);
+    EXPECT_EQ(MenuOf(60000), kFixedEntries);
+    EXPECT_EQ(MenuOf(IItemList::kNoItemRow), kFixedEntries);
     EXPECT_EQ(peaks->JumpStone(0), QString());
 
     list.rows.clear();

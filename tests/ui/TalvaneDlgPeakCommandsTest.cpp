@@ -152,7 +152,8 @@ TEST_F(PeakCommandFixture, TheRowMenuOffersThePeaksRegionsAndStonesAndAStoneEntr
     Dispatch(CTalvaneDlg::kOtherCommands);
     EXPECT_EQ(ShownEntries(), QStringList({"1013 地圖定位...", "1046 地圖定位(5K)...",
                                            "1047 地圖定位(10K)...", "1065 Google地圖定位...",
-                                           "1048 跳至地區(台北市)...", "1049 跳至地區(烏來)...",
+                                           "1051 找同名山...", "1048 跳至地區(台北市)...",
+                                           "1049 跳至地區(烏來)...",
                                            "1056 跳至基石(二等三角點)...", "1057 跳至基石(三等三角點)...",
                                            "1059 跳至基石(一等)..."}));
 
@@ -234,7 +235,8 @@ TEST(TalvaneDlgScreenshot, TheRowMenuOverTheMainDialog)
     button->click();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(texts, QStringList({"地圖定位...", "地圖定位(5K)...", "地圖定位(10K)...",
-                                  "Google地圖定位...", "跳至地區(台中市)...", "跳至地區(宜蘭縣)...",
+                                  "Google地圖定位...", "找同名山...", "跳至地區(台中市)...",
+                                  "跳至地區(宜蘭縣)...",
                                   "跳至基石(一等三角點)...", "跳至基石(一等)..."}));
     ASSERT_TRUE(picture.save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-row-menu.png")));
     QSettings().remove(kSection);
