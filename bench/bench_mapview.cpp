@@ -3,6 +3,7 @@
 // into an image, as a redraw after a zoom, pan or click does it, and as the first draw of newly
 // marked points whose names were never measured. Baseline: the same with every name candidate
 // tested against every point.
+#include "QtBenchMain.h"
 #include "ui/framework/UserProfile.h"
 #include "ui/views/MapView.h"
 #include "ui/views/StaticMapView.h"
@@ -119,15 +120,5 @@ BENCHMARK(BM_FirstDrawPlainScan)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillis
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir profileHome;
-    setenv("XDG_CONFIG_HOME", QFile::encodeName(profileHome.path()).constData(), 1);
-    QCoreApplication::setOrganizationName(QLatin1String(UserProfile::kOrganization));
-    QCoreApplication::setApplicationName(QLatin1String("talvane-bench"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

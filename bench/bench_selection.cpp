@@ -3,6 +3,7 @@
 // (loading, the item list, the subset tree, the cached count). Baseline: reading and decoding the
 // same files. The list filling alone (the group's FillItemList into the dialog's list, the group
 // loaded) shows its share of a selection.
+#include "QtBenchMain.h"
 #include "GeneratedPeaks.h"
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
@@ -156,15 +157,5 @@ BENCHMARK(BM_FillItemList)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir profileHome;
-    setenv("XDG_CONFIG_HOME", QFile::encodeName(profileHome.path()).constData(), 1);
-    QCoreApplication::setOrganizationName(QLatin1String(UserProfile::kOrganization));
-    QCoreApplication::setApplicationName(QLatin1String("talvane-bench"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

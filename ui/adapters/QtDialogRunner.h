@@ -1,7 +1,8 @@
 #pragma once
-// The modal dialogs groups open, over Qt. The search dialogs and the waypoint and track pickers
-// are not part of this build yet: a search finds nothing, and a picker tells the user that no
-// waypoint (or track) was found for the item and picks nothing.
+// The modal dialogs groups open, over Qt. The search dialogs run over the active modal window
+// (the main dialog when none is open). The waypoint and track pickers are not part of this build
+// yet: a picker tells the user that no waypoint (or track) was found for the item and picks
+// nothing.
 #include "catalog/window/IDialogRunner.h"
 
 class QWidget;
@@ -15,5 +16,11 @@ public:
     int RunTrackPicker(const PickerRequest& request) override;
 
 private:
+    // The window a search dialog opens over.
+    QWidget* DialogParent() const;
+    FindDialogResult RunPeakSearch(const FindDialogRequest& request);
+    FindDialogResult RunItemSearch(const FindDialogRequest& request, bool stoneMode);
+    FindDialogResult RunPlantSearch(const FindDialogRequest& request);
+
     QWidget* owner_;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The dialogs of the main dialog's commands, as this build has them. The comparison, region
-// statistics, add-plant and plant search dialogs are not part of it yet: their commands open
-// nothing.
+// The dialogs of the main dialog's commands, as this build has them: the plant search (run in
+// pick mode over the parent, started with the text). The comparison, region statistics and
+// add-plant dialogs are not part of it yet: their commands open nothing.
 #include "ui/maindlg/IMainDialogs.h"
 
 class CMainDialogs : public IMainDialogs {
