@@ -138,6 +138,13 @@ PEAKS = [
                      bluesky=["(十五046)玉山東峰"], mates=[("Wendy", ["2016.4.9"])])),
     ("玉山南峰", peak("玉山南峰", "", 3844, "", "南投縣,高雄市", 23.4453, 120.9564, "YUSHANS",
                      bluesky=["(十五048)玉山南峰"], quill=["十二033-玉山南峰"])),
+    # The rest of the 玉山 group, still to climb (no stones recorded); 玉山西峰's file an older
+    # editor saved in Big5.
+    ("玉山西峰", peak("玉山西峰", "", 3518, "", "嘉義縣", 23.4725, 120.9330, "YUSHANW"), "cp950"),
+    ("玉山前峰", peak("玉山前峰", "", 3239, "", "南投縣,嘉義縣", 23.4790, 120.9170, "YUSHANF")),
+    ("玉山北北峰", peak("玉山北北峰", "", 3833, "", "南投縣", 23.4960, 120.9610, "YUSHANNN")),
+    ("東小南山", peak("東小南山", "", 3744, "", "嘉義縣,高雄市", 23.4297, 120.9533, "DONGSIAONAN")),
+    ("小南山", peak("小南山", "", 3582, "", "嘉義縣,高雄市", 23.4275, 120.9390, "SIAONAN")),
     ("雪山主峰", peak("雪山", "主峰", 3886, "一等三角點", "台中市", 24.3833, 121.2317, "SYUESHAN",
                      bluesky=["(六012)雪山東峰", "(六014)雪山主峰"],
                      mates=[("山羊", ["100/7/2"])], extra=[("Stone2", "三等6055")])),
@@ -316,6 +323,12 @@ POSTFIXES = ["尖", "崙"]
 ONLINE_DIR = "data\\"
 WALK_INDEX_FILE = "data\\walk2.htm"
 BLUESKY_FILE = "data\\guide2.htm"
+
+# The search dialogs' tolerant name search: a search text splits at any of these characters (the
+# space inside the value, so that trimming keeps it), and the characters of NamePairs, taken two
+# by two, stand for each other (a text written with 臺 finds names written with 台).
+FUZZY_SEPARATORS = "，、 ,()（）"
+FUZZY_NAME_PAIRS = "台臺峯峰嶺岭"
 
 # BlueSky atlas pages that no item names (the atlas has more pages than the owner's items); a
 # link None gives a row without a link.
@@ -792,6 +805,7 @@ def main():
         ("DisplayName", [("Convert%d" % (i + 1), c) for i, c in enumerate(CONVERSIONS)]),
         ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
         ("Template", [("OnlineDir", ONLINE_DIR)]),
+        ("Fuzzy", [("Seperators", FUZZY_SEPARATORS), ("NamePairs", FUZZY_NAME_PAIRS)]),
     ]))
     write(os.path.join(HERE, "Local.txt"), ini([
         ("GPS", []),

@@ -82,7 +82,7 @@ TEST_F(SampleCatalogTest, GroupListCountsAgreeWithTheFolders)
     EXPECT_EQ(DataFolder(), platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data")));
     FakeListBox list;
     ASSERT_TRUE(table.FillGroupList(&list, 0));
-    EXPECT_EQ(list.texts, QStringList({"山 (45)", "基石 (5)", "古道 (4)"}));
+    EXPECT_EQ(list.texts, QStringList({"山 (50)", "基石 (5)", "古道 (4)"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(platform::FindFiles(table.GroupFolder(i), QStringLiteral("*.txt")).size(),
                   table.CachedItemCount(i))
@@ -192,6 +192,82 @@ TEST_F(SampleCatalogTest, CompanionsAndTheirVisitsInThePeakFiles)
     for (int i = 0; i < peaks->ItemCount(); ++i)
         wendy += peaks->CountMateVisitsOf(i, 2);
     EXPECT_EQ(wendy, 9);
+}
+
+// The 玉山 group at its published heights and WGS84 positions: every peak within 0.05 degree of
+// 主峰, each file read alike whether saved as UTF-16LE with a byte-order mark or in Big5; and the
+// two real 石門山, both named exactly so (合歡山's in 南投縣, the small one in 桃園市).
+TEST_F(SampleCatalogTest, TheYushanGroupAndBothShimenshan)
+{
+    auto* peaks = static_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
+    ASSERT_NE(peaks, nullptr);
+    const auto find = [peaks](const char* file) -> const TalvaneItemRecord* {
+        for (int i = 0; i < peaks->ItemCount(); ++i)
+            if (platform::BaseNameOf(peaks->ItemPath(i)) == QString::fromUtf8(file))
+                return peaks->Record(i);
+        return nullptr;
+    };
+    const struct {
+        const char* file;
+        const char* name;
+        int height;
+        const char* region;
+        bool big5;
+    } group[] = {
+        {"玉山主峰", "玉山", 3952, "南投縣", false},      {"玉山北峰", "玉山北峰", 3858, "南投縣", false},
+        {"玉山東峰", "玉山東峰", 3869, "南投縣", false},  {"玉山南峰", "玉山南峰", 3844, "高雄市", false},
+        {"玉山西峰", "玉山西峰", 3518, "嘉義縣", true},   {"玉山前峰", "玉山前峰", 3239, "嘉義縣", false},
+        {"玉山北北峰", "玉山北北峰", 3833, "南投縣", false}, {"東小南山", "東小南山", 3744, "高雄市", false},
+        {"小南山", "小南山", 3582, "高雄市", false},
+    };
+    const TalvaneItemRecord* main = find("玉山主峰");
+    ASSERT_NE(main, nullptr);
+    for (const auto& peak : group) {
+        SCOPED_TRACE(peak.file);
+        const TalvaneItemRecord* r = find(peak.file);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(FieldText(r->Name), QString::fromUtf8(peak.name));
+        EXPECT_EQ(r->Height, peak.height);
+        EXPECT_TRUE(FieldText(r->Region).contains(QString::fromUtf8(peak.region)));
+        EXPECT_LE(std::hypot(r->Longitude - main->Longitude, r->Attitude - main->Attitude), 0.05);
+        const QByteArray bytes = ReadBytes(peaks->ItemPath(int(r - peaks->Record(0))));
+        EXPECT_EQ(bytes.startsWith("\xff\xfe"), !peak.big5);
+    }
+
+    const struct {
+        const char* file;
+        int height;
+        const char* region;
+    } shimen[] = {{"石門山", 3237, "南投縣"}, {"石門山桃園", 551, "桃園市"}};
+    for (const auto& peak : shimen) {
+        SCOPED_TRACE(peak.file);
+        const TalvaneItemRecord* r = find(peak.file);
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(FieldText(r->Name), QString::fromUtf8("石門山"));
+        EXPECT_EQ(FieldText(r->Name2), QString());
+        EXPECT_EQ(r->Height, peak.height);
+        EXPECT_TRUE(FieldText(r->Region).contains(QString::fromUtf8(peak.region)));
+    }
+}
+
+// [Fuzzy] of the settings, as the INI reader hands it out: the separators keep the space inside
+// the value and hold both commas, 、 and both kinds of parentheses; the name pairs come two by two,
+// 台 and 臺 partners.
+TEST_F(SampleCatalogTest, FuzzySettingsKeepTheSpaceAndPairTheCharacters)
+{
+    const QString separators = platform::GetProfileString(MainSettingsPath(), "Fuzzy", "Seperators");
+    ASSERT_FALSE(separators.isEmpty());
+    EXPECT_FALSE(separators.startsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(separators.endsWith(QLatin1Char(' ')));
+    for (const char* c : {" ", "，", "、", ",", "(", ")", "（", "）"})
+        EXPECT_TRUE(separators.contains(QString::fromUtf8(c))) << c;
+    const QList<uint> pairs = platform::GetProfileString(MainSettingsPath(), "Fuzzy", "NamePairs").toUcs4();
+    ASSERT_FALSE(pairs.isEmpty());
+    EXPECT_EQ(pairs.size() % 2, 0);
+    const qsizetype tai = pairs.indexOf(U'台');
+    ASSERT_GE(tai, 0);
+    EXPECT_EQ(tai % 2, 0);
+    EXPECT_EQ(pairs.value(tai + 1), uint(U'臺'));
 }
 
 // Every subset of the peak group whose rows do not depend on the day lists as many peaks as the
@@ -394,7 +470,7 @@ const struct {
     int items;
     int unclaimed;
 } kPointGroups[] = {
-    {0, "Talvane", "!台灣的山.gdb", 45, 9},
+    {0, "Talvane", "!台灣的山.gdb", 50, 9},
     {1, "Stone", "!台灣的基石.gdb", 5, 2},
 };
 
