@@ -4,11 +4,13 @@
 #include "ui/framework/UserProfile.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -28,4 +30,18 @@ inline int RunQtBenchmarks(int argc, char** argv, const std::function<void()>& s
         summary();
     benchmark::Shutdown();
     return 0;
+}
+
+// The best of runs runs of step, in milliseconds: the summary figure least disturbed by the
+// machine's other work.
+inline double BestOfRunsMs(int runs, const std::function<void()>& step)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+    }
+    return best;
 }

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -141,27 +140,14 @@ void BM_FindThirtyTermsWithSwaps(benchmark::State& state)
     Run(state, [](Dialogs& d) { return d.SearchNames(); }, 0);
 }
 
-// The best of kSummaryRuns runs, in milliseconds.
-double BestMs(const std::function<int()>& step)
-{
-    double best = 1e300;
-    for (int i = 0; i < kSummaryRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 void PrintSummary()
 {
     Dialogs& d = TheDialogs();
     if (!d.Ready())
         return;
-    const double fill = BestMs([&] { return d.FillMainList(); });
-    const double region = BestMs([&] { return d.SearchRegion(); });
-    const double names = BestMs([&] { return d.SearchNames(); });
+    const double fill = BestOfRunsMs(kSummaryRuns, [&] { return d.FillMainList(); });
+    const double region = BestOfRunsMs(kSummaryRuns, [&] { return d.SearchRegion(); });
+    const double names = BestOfRunsMs(kSummaryRuns, [&] { return d.SearchNames(); });
     const double ratio = region / fill;
     std::printf("\nSummary (best of %d, %d peaks):\n", kSummaryRuns, kFiles);
     std::printf("  region search listing all: %8.2f ms\n", region);

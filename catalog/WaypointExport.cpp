@@ -116,6 +116,17 @@ bool IsSureMatch(CGroupBase::WaypointMatch how)
     return how == Match::OwnName || how == Match::Mapping || how == Match::SingleBaseName;
 }
 
+bool AllRowsDecided(const std::vector<RowWaypoint>& rows, int required)
+{
+    int resolved = 0;
+    int skipped = 0;
+    for (const RowWaypoint& row : rows) {
+        resolved += IsSureMatch(row.found.how) ? 1 : 0;
+        skipped += row.found.how == CGroupBase::WaypointMatch::Skipped ? 1 : 0;
+    }
+    return resolved > 0 && resolved + skipped == required;
+}
+
 bool WriteWaypointKeys(const QString& path, const QString& section, const QString& name,
                        double longitude, double latitude)
 {

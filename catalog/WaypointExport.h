@@ -46,6 +46,11 @@ bool SaveAndOpen(CGDBFile& gdb, const WindowServices* services, const QString& f
 // belongs to the item; the last of several base-name matches is a guess.
 bool IsSureMatch(CGroupBase::WaypointMatch how);
 
+// Whether a synchronisation may write: at least one row resolved surely, and the sure rows and
+// the rows mapped to "Skip" together number `required` (a guess, or an item found by nothing,
+// stops the whole write).
+bool AllRowsDecided(const std::vector<RowWaypoint>& rows, int required);
+
 // Writes the waypoint's name and coordinates (degrees, six decimals) into [section] Waypoint,
 // Longitude and Attitude of the item file, each only where the stored value differs (a
 // coordinate that reads as the same number at six decimals does not); false when a needed

@@ -12,22 +12,8 @@
 namespace {
 
 using namespace waypoint_export;
-using Match = CGroupBase::WaypointMatch;
 
 const QString kExportFileName = QStringLiteral("~~TempMT.gdb");
-
-// Whether the rows may be written: at least one resolved surely, and every other one mapped to
-// "Skip". A row that names no peak, or a guess among several waypoints, stops the whole write.
-bool AllRowsDecided(const std::vector<RowWaypoint>& rows, int listRows)
-{
-    int resolved = 0;
-    int skipped = 0;
-    for (const RowWaypoint& row : rows) {
-        resolved += IsSureMatch(row.found.how) ? 1 : 0;
-        skipped += row.found.how == Match::Skipped ? 1 : 0;
-    }
-    return resolved > 0 && resolved + skipped == listRows;
-}
 
 } // namespace
 

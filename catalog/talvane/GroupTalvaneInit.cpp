@@ -11,6 +11,7 @@
 #include "catalog/subsets/regions/RegionServices.h"
 #include "catalog/subsets/regions/SubsetRegion.h"
 #include "catalog/subsets/regions/SubsetRegionSet.h"
+#include "catalog/subsets/stones/SubsetStone.h"
 #include "catalog/subsets/titles/SubsetTitle.h"
 #include "catalog/subsets/visits/SubsetReVisit.h"
 #include "catalog/subsets/visits/SubsetVisit.h"
@@ -85,10 +86,14 @@ void CGroupTalvane::AddNamedLists()
 // The height subsets of 3000, 1500 and 1000 m.
 void CGroupTalvane::AddHeights() {}
 
-// Stone1, ...: one stone-class subset each, over this group's peaks only. They take the display
-// name the stone group's class subsets have and the section "Talvane", so that the tree and the
-// count cache name them.
-void CGroupTalvane::AddStoneClasses() {}
+// Stone1, ...: one stone-class subset each, set up with this group as its peak group (the stone
+// group is found when the subset is first filled). They take the display name the stone group's
+// class subsets have and the section "Talvane", so that the tree and the count cache name them.
+void CGroupTalvane::AddStoneClasses()
+{
+    for (const QString& word : ReadNumberedSettings(key, QStringLiteral("Stone")))
+        AddSubset(new CSubsetStone(word, this));
+}
 
 // The double-stone subset.
 void CGroupTalvane::AddDoubleStone() {}

@@ -8,6 +8,7 @@
 #include "catalog/records/RecordText.h"
 #include "catalog/records/StoneItemRecord.h"
 #include "catalog/records/TalvaneItemRecord.h"
+#include "catalog/stone/StoneSortKey.h"
 #include "catalog/window/IItemList.h"
 
 #include <QHash>
@@ -19,43 +20,14 @@ namespace {
 using Column = CGroupTalvane::ListColumn;
 using RowRecord = CGroupTalvane::RowRecord;
 
-// The stones column's number key: level * kLevelFactor + word * kWordFactor + number. It needs
-// 64 bits: the number after a level word may reach 2^31.
-constexpr qint64 kLevelFactor = 1000000;
-constexpr qint64 kWordFactor = 10000;
-
-const QString kNoStone = QStringLiteral("無");
+using stone_sort::CompareCodeUnits;
+using stone_sort::StoneNumberKey;
+using stone_sort::ThreeWay;
 
 struct SortKey {
     qint64 number = 0;  // compared first
     QString text;       // compared when the numbers are equal
 };
-
-int ThreeWay(qint64 a, qint64 b)
-{
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
-
-// Ordinal, case-sensitive comparison by UTF-16 code units.
-int CompareCodeUnits(QStringView a, QStringView b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (a[i] != b[i])
-            return a[i].unicode() < b[i].unicode() ? -1 : 1;
-    }
-    return ThreeWay(a.size(), b.size());
-}
-
-qint64 StoneNumberKey(const CGroupTable* table, const QString& stone)
-{
-    int word = 0, number = 0, level = 0;
-    if (table)
-        level = table->GetStoneLevel(stone, &word, &number);
-    else
-        level = stone == kNoStone ? CGroupTable::kLevelNone : CGroupTable::kLevelUnknown;
-    return level * kLevelFactor + word * kWordFactor + number;
-}
 
 QString PeakStoneText(const TalvaneItemRecord& r, int slot)
 {
