@@ -309,6 +309,9 @@ public:
     ResolvedWaypoint ResolveWaypoint(int item);
     // The window services of the table; null without a table.
     const WindowServices* Services() const;
+    // Opens a file with the shell's "edit" verb, with "open" when that fails; nothing for an
+    // empty path or without a shell.
+    void EditFile(const QString& path) const;
 
 protected:
     // The TakeCachedItem of a class: the cached record at position becomes a new item, made

@@ -4,13 +4,13 @@
 #include "catalog/GroupBase.h"
 
 #include "catalog/GroupTable.h"
+#include "catalog/OnlineMap.h"
 #include "catalog/window/IDialogRunner.h"
 #include "catalog/window/IKeyboard.h"
 #include "catalog/window/IMainWindow.h"
 #include "catalog/window/WindowServices.h"
 #include "gps/GPSAngle.h"
 #include "gps/gdb/GDBFile.h"
-#include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Shell.h"
@@ -25,13 +25,8 @@ const QString kDefaultFileFormat = QStringLiteral("\\!台灣的%1.gdb");
 const QString kGpsFolderFileFormat = QStringLiteral("\\gps\\%1.gdb");
 const QString kSkipMapping = QStringLiteral("Skip");
 
-// Locating: the file handed to the GPS software, and the online map page at a waypoint
-// (latitude, longitude in degrees with kMapDecimals decimals, zoom).
+// Locating: the file handed to the GPS software.
 const QString kTempWaypointFile = QStringLiteral("~~TempWP.gdb");
-const QString kOnlineMapAddress =
-    QStringLiteral("https://www.openstreetmap.org/?mlat=%1&mlon=%2#map=%3/%1/%2");
-constexpr int kMapZoom = 15;
-constexpr int kMapDecimals = 6;
 // A locate radius counts hundredths of a degree.
 constexpr double kRadiusUnitsPerDegree = 100.0;
 
@@ -72,14 +67,6 @@ bool SaveWaypointFile(const GPSWayPointSet& set, int index, int radius, const QS
     return gdb.SaveFile(path) == 1;
 }
 
-QString OnlineMapAddress(const GPSWayPointRecordW& waypoint)
-{
-    return kOnlineMapAddress.arg(
-        platform::FormatDouble(GPSAngle::ToDegrees(waypoint.latitude), kMapDecimals),
-        platform::FormatDouble(GPSAngle::ToDegrees(waypoint.longitude), kMapDecimals),
-        QString::number(kMapZoom));
-}
-
 // The waypoint of an item by its own waypoint name, by its Mapping.txt entry, or, unless Shift
 // is held, as the only free waypoint whose base name is the item's name; -1 when none decides.
 int FindLocateWaypoint(CGroupBase& group, int item)
@@ -118,8 +105,10 @@ void ShowWaypoint(const GPSWayPointSet& set, const WindowServices* services, int
 {
     platform::IShell* shell = services ? services->shell : nullptr;
     if (online) {
+        const GPSWayPointRecordW& waypoint = set.items[std::size_t(index)];
         if (shell)
-            shell->Open(OnlineMapAddress(set.items[std::size_t(index)]));
+            shell->Open(OnlineMapAddress(GPSAngle::ToDegrees(waypoint.latitude),
+                                         GPSAngle::ToDegrees(waypoint.longitude)));
         return;
     }
     // An older file left in place would show the wrong point: open only what was written now.
@@ -133,6 +122,13 @@ void ShowWaypoint(const GPSWayPointSet& set, const WindowServices* services, int
 const WindowServices* CGroupBase::Services() const
 {
     return table ? &table->Services() : nullptr;
+}
+
+void CGroupBase::EditFile(const QString& path) const
+{
+    const WindowServices* services = Services();
+    if (!path.isEmpty() && services && services->shell && !services->shell->Edit(path))
+        services->shell->Open(path);
 }
 
 QString CGroupBase::WaypointFilePath(bool defaultName) const

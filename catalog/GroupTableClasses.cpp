@@ -4,11 +4,17 @@
 // trails 2). Each group class adds its entry here.
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
+#include "catalog/stone/GroupStone.h"
 #include "catalog/talvane/GroupTalvane.h"
+#include "catalog/trail/GroupOldTrail.h"
+#include "catalog/trail/GroupTrail.h"
 
 namespace {
 
 constexpr int kPeakFallbackPosition = 0;
+constexpr int kStoneFallbackPosition = 1;
+constexpr int kOldTrailFallbackPosition = 2;
+constexpr int kNoFallback = -1;
 
 } // namespace
 
@@ -16,5 +22,8 @@ QList<GroupClassEntry> ProgramGroupClasses()
 {
     return {
         {[] { return std::make_unique<CGroupTalvane>(); }, kPeakFallbackPosition},
+        {[] { return std::make_unique<CGroupStone>(); }, kStoneFallbackPosition},
+        {[] { return std::make_unique<CGroupTrail>(); }, kNoFallback},
+        {[] { return std::make_unique<CGroupOldTrail>(); }, kOldTrailFallbackPosition},
     };
 }

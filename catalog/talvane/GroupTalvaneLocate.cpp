@@ -18,11 +18,9 @@ const QString kStoneEntry = QStringLiteral("跳至基石(%1)...");
 // The entries every row offers: the locate entries and the same-name search.
 QList<MenuEntry> FixedEntries()
 {
-    return {{Menu::kLocate, QStringLiteral("地圖定位...")},
-            {Menu::kLocate5K, QStringLiteral("地圖定位(5K)...")},
-            {Menu::kLocate10K, QStringLiteral("地圖定位(10K)...")},
-            {Menu::kLocateOnline, QStringLiteral("Google地圖定位...")},
-            {Menu::kFindSameName, QStringLiteral("找同名山...")}};
+    QList<MenuEntry> entries = LocateMenuEntries(true);
+    entries.append({Menu::kFindSameName, QStringLiteral("找同名山...")});
+    return entries;
 }
 
 // One entry per region code of the peak, at most kRegions, shown through the display names.

@@ -92,7 +92,7 @@ protected:
         platform::ClearProfileCache();
         table.SetGroupClasses({GroupClassEntry{[] { return std::make_unique<FallGroup>(); }, -1}});
         table.LoadSettings();
-        window.opener = [](const QString& path) { return CGPSFileManager().OpenFile(path).release(); };
+        window.OpenThroughFormatManager();
         table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &box, .shell = &shell});
         group = dynamic_cast<FallGroup*>(table.GetGroup(0, nullptr));
         ASSERT_NE(group, nullptr);

@@ -222,15 +222,22 @@ TEST_F(PeakCacheTest, OnlyACacheNewerThanTheFileStandsForIt)
 
 TEST_F(PeakCacheTest, ThePeakGroupIsTheTablesFirstClassAndItsFallback)
 {
-    dir.write(QStringLiteral("峰嵐錄.txt"), Utf16LeWithBom(QStringLiteral("[DataGroup]\r\nGroup1=山\r\nGroup2=空\r\n")));
+    dir.write(QStringLiteral("峰嵐錄.txt"),
+              Utf16LeWithBom(QStringLiteral("[DataGroup]\r\nGroup1=山\r\nGroup2=空\r\nGroup3=無\r\n")));
     QDir().mkpath(dir.file(QStringLiteral("空")));
+    QDir().mkpath(dir.file(QStringLiteral("無")));
     table.LoadSettings();  // the table tries the program's own group classes
     auto* peaks = dynamic_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
     ASSERT_NE(peaks, nullptr);
     EXPECT_EQ(QStringList({peaks->Key(), peaks->DisplayName(), peaks->RelatedKey()}),
               QStringList({"Talvane", "山", "Stone"}));
     EXPECT_EQ(peaks->ItemCount(), 1);
-    EXPECT_EQ(table.GetGroup(1, nullptr), nullptr) << "only the first entry falls back to peaks";
+    // Folders without item files: the second entry falls back to survey stones, the third to
+    // old trails; never to peaks again.
+    ASSERT_NE(table.GetGroup(1, nullptr), nullptr);
+    EXPECT_EQ(table.GetGroup(1, nullptr)->Key(), "Stone");
+    ASSERT_NE(table.GetGroup(2, nullptr), nullptr);
+    EXPECT_EQ(table.GetGroup(2, nullptr)->Key(), "OldTrail");
 }
 
 TEST_F(PeakCacheTest, APathLongerThanThePathFieldIsRefused)

@@ -66,9 +66,7 @@ protected:
         platform::ClearProfileCache();
         platform::SetProgramFolder(root);
         table.LoadSettings();
-        window.opener = [](const QString& path) {
-            return CGPSFileManager().OpenFile(path).release();
-        };
+        window.OpenThroughFormatManager();
         table.SetServices(WindowServices{.mainWindow = &window, .keyboard = &keyboard,
                                          .dialogs = &dialogs, .shell = &shell});
     }

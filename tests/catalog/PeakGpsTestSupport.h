@@ -28,9 +28,7 @@ protected:
         platform::ClearProfileCache();
         platform::SetProgramFolder(root);
         table.LoadSettings();
-        window.opener = [](const QString& path) {
-            return CGPSFileManager().OpenFile(path).release();
-        };
+        window.OpenThroughFormatManager();
         table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &box, .shell = &shell});
         peaks = dynamic_cast<CGroupTalvane*>(table.GetGroup(0, nullptr));
         ASSERT_NE(peaks, nullptr);

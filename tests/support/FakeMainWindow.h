@@ -3,6 +3,7 @@
 // opener (none by default).
 #include "catalog/window/IMainWindow.h"
 #include "catalog/window/IPointView.h"
+#include "gps/GPSFileManager.h"
 
 #include <QStringList>
 #include <functional>
@@ -17,6 +18,11 @@ public:
     void SelectSubsetByName(const QString& name) override { selectedSubsets << name; }
     void GotoStone(const QString& name) override { stoneJumps << name; }
     IPointView* CurrentView() override { return view; }
+    // Opens GPS files as the program does: through the format manager.
+    void OpenThroughFormatManager()
+    {
+        opener = [](const QString& path) { return CGPSFileManager().OpenFile(path).release(); };
+    }
 
     QStringList openedGpsFiles, selectedSubsets, stoneJumps;
     std::function<CGPSFile*(const QString&)> opener;  // returns a new object or null
