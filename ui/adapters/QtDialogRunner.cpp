@@ -2,27 +2,14 @@
 
 #include "catalog/GroupBase.h"
 #include "catalog/talvane/GroupTalvane.h"
-#include "ui/adapters/QtMessageBox.h"
+#include "catalog/trail/GroupTrail.h"
 #include "ui/dialogs/find/DlgFind.h"
 #include "ui/dialogs/find/DlgFindPlant.h"
 #include "ui/dialogs/find/DlgFindTalvane.h"
+#include "ui/dialogs/pickers/DlgFindTrack.h"
+#include "ui/dialogs/pickers/DlgFindWayPoint.h"
 
 #include <QApplication>
-
-namespace {
-
-const QString kNoWaypoint = QStringLiteral("找不到[%1]的航點！");
-const QString kNoTrack = QStringLiteral("找不到[%1]的航跡！");
-
-QString ItemName(const PickerRequest& request)
-{
-    QString name;
-    if (request.group)
-        request.group->GetItemNames(request.item, &name, nullptr);
-    return name;
-}
-
-} // namespace
 
 QWidget* QtDialogRunner::DialogParent() const
 {
@@ -85,12 +72,27 @@ FindDialogResult QtDialogRunner::RunPlantSearch(const FindDialogRequest& request
 
 int QtDialogRunner::RunWaypointPicker(const PickerRequest& request)
 {
-    QtMessageBox(owner_).Show(kNoWaypoint.arg(ItemName(request)), MessageIcon::Exclamation, MessageButtons::Ok, QString());
-    return -1;
+    if (!request.group)
+        return -1;
+    CDlgFindWayPoint dialog(DialogParent());
+    dialog.group = request.group;
+    dialog.item = request.item;
+    dialog.mappingPath = request.mappingFile;
+    dialog.waypointSet = request.waypoints;
+    dialog.DoModal();
+    return dialog.result;
 }
 
 int QtDialogRunner::RunTrackPicker(const PickerRequest& request)
 {
-    QtMessageBox(owner_).Show(kNoTrack.arg(ItemName(request)), MessageIcon::Exclamation, MessageButtons::Ok, QString());
-    return -1;
+    auto* trails = dynamic_cast<CGroupTrail*>(request.group);
+    if (!trails)
+        return -1;
+    CDlgFindTrack dialog(DialogParent());
+    dialog.group = trails;
+    dialog.item = request.item;
+    dialog.mappingPath = request.mappingFile;
+    dialog.trackSet = request.tracks;
+    dialog.DoModal();
+    return dialog.result;
 }

@@ -1,8 +1,7 @@
 #pragma once
-// The modal dialogs groups open, over Qt. The search dialogs run over the active modal window
-// (the main dialog when none is open). The waypoint and track pickers are not part of this build
-// yet: a picker tells the user that no waypoint (or track) was found for the item and picks
-// nothing.
+// The modal dialogs groups open, over Qt. The search dialogs and the waypoint and track pickers
+// (搜尋航點, 搜尋航跡) run over the active modal window (the main dialog when none is open); a
+// picker returns the index of the entry confirmed, -1 for none.
 #include "catalog/window/IDialogRunner.h"
 
 class QWidget;
