@@ -60,7 +60,7 @@ MATES = [
 # names a report page written into data/walks/, an "http" link stays as written.
 WALKS = [
     (1, "2015/1/18", "陽明山七星山主峰、東峰", "1天", None, ["七星山"]),
-    (2, "2015/6/20", "瑞芳基隆山、淡蘭古道、平溪五分山", "1天", "walks/w2.htm", ["基隆山", "五分山", "淡蘭古道"]),
+    (2, "2015/6/20", "瑞芳基隆山、淡蘭古道、平溪五分山", "1天", "walks/w2.htm", ["基隆山", "五分山", "淡蘭古道", "三等1109", "二等1065"]),
     (3, "2015/11/7", "觀音山硬漢嶺步道", "1天", "walks/w3.htm", ["觀音山", "二等1069"]),
     (4, "2016/4/9", "玉山主峰、東峰單攻", "2天", "walks/w4.htm", ["玉山主峰", "玉山東峰"]),
     (5, "2016/10/15", "合歡山主峰、東峰、石門山", "1天", "walks/w5.htm", ["合歡山主峰", "合歡山東峰", "石門山", "三等6016"]),
@@ -77,7 +77,7 @@ WALKS = [
     (14, "2022/10/22", "新竹五指山、十八尖山", "1天", "walks/w14.htm", ["五指山", "十八尖山"]),
     (15, "2023/5/20", "南湖大山、南湖北山五日", "5天", "walks/w15.htm", ["南湖大山", "南湖北山"]),
     (16, "2024/4/6", "玉山主峰、北峰", "2天", "walks/w16.htm", ["玉山主峰", "玉山北峰"]),
-    (17, "2025/3/15", "七星山、南港山、劍潭山", "1天", "walks/w17.htm", ["七星山", "南港山", "劍潭山"]),
+    (17, "2025/3/15", "七星山、南港山、劍潭山", "1天", "walks/w17.htm", ["七星山", "南港山", "劍潭山", "一等三角點七星山", "三等695", "二等1064"]),
 ]
 # A few lines of each report page.
 WALK_NOTES = {
@@ -233,20 +233,51 @@ PEAKS = [
     ("大崙頭山", peak("大崙頭山", "", 476, "三等三角點", "台北市內湖區", 25.0989, 121.5897, "DALUNTOU")),
 ]
 
-# Survey stones: keys of [Stone] (Stone is the required key).
+# Survey stones: keys of [Stone] (Stone is the required key; Name is optional).
+def stone(name, height, number, region, lat, lon, waypoint, extra=()):
+    keys = []
+    if name:
+        keys.append(("Name", name))
+    keys += [("Height", str(height)), ("Stone", number)] + list(extra) + [("Region", region)]
+    if waypoint:
+        keys.append(("Waypoint", waypoint))
+    return keys + [("Longitude", "%.4f" % lon), ("Attitude", "%.4f" % lat)]
+
+
+# File name (the stone number, with the place when the number is not unique), keys, and "cp950"
+# for a file an older editor saved in Big5. The stones of the peaks lie at the peaks' positions.
 STONES = [
-    ("三等6016", [("Name", "合歡山"), ("Height", "3417"), ("Stone", "三等6016"), ("StoneStatus", "存"),
-                  ("Region", "南投縣"), ("Waypoint", "S6016"), ("Longitude", "121.2714"),
-                  ("Attitude", "24.1419")]),
-    ("三等6055", [("Name", "雪山"), ("Height", "3886"), ("Stone", "三等6055"), ("Region", "台中市"),
-                  ("Waypoint", "S6055"), ("Longitude", "121.2317"), ("Attitude", "24.3833")]),
-    ("二等1069", [("Name", "觀音山"), ("Height", "616"), ("Stone", "二等1069"), ("Region", "新北市"),
-                  ("Waypoint", "S1069"), ("Longitude", "121.4247"), ("Attitude", "25.1353")]),
-    ("森林1072", [("Name", "加里山"), ("Height", "2220"), ("Stone", "森林1072"), ("Region", "苗栗縣"),
-                  ("Waypoint", "F1072"), ("Longitude", "121.0580"), ("Attitude", "24.5150")]),
-    ("圖根點平頂", [("Height", "1600"), ("Stone", "圖根點"), ("StoneAlias", "土地調查局"), ("Region", "新竹縣"),
-                   ("Longitude", "121.2110"), ("Attitude", "24.6390")], "cp950"),
+    ("三等6016", stone("合歡山", 3417, "三等6016", "南投縣", 24.1419, 121.2714, "S6016", [("StoneStatus", "存")])),
+    ("三等6055", stone("雪山", 3886, "三等6055", "台中市", 24.3833, 121.2317, "S6055")),
+    ("二等1069", stone("觀音山", 616, "二等1069", "新北市", 25.1353, 121.4247, "S1069")),
+    ("森林1072", stone("加里山", 2220, "森林1072", "苗栗縣", 24.5150, 121.0580, "F1072")),
+    # A control point of the land survey with no name and no waypoint in its file; the stones' GPS
+    # file holds a waypoint 平頂 that no stone claims.
+    ("圖根點平頂", stone("", 1600, "圖根點", "新竹縣", 24.6390, 121.2110, "", [("StoneAlias", "土地調查局")]),
+     "cp950"),
+    ("一等三角點玉山", stone("玉山", 3952, "一等三角點", "南投縣", 23.4700, 120.9572, "S1YUSHAN",
+                          [("StoneStatus", "存")])),
+    ("一等三角點七星山", stone("七星山", 1120, "一等三角點", "台北市", 25.1717, 121.5546, "S1CISING")),
+    ("二等1064", stone("劍潭山", 153, "二等1064", "台北市士林區", 25.0844, 121.5344, "S1064")),
+    ("二等1065", stone("五分山", 757, "二等1065", "新北市平溪區", 25.0706, 121.7817, "S1065")),
+    ("三等1109", stone("基隆山", 588, "三等1109", "新北市瑞芳區", 25.1217, 121.8600, "S1109"), "cp950"),
+    ("三等695", stone("南港山", 375, "三等695", "台北市信義區", 25.0261, 121.5867, "S695")),
+    ("三等6052", stone("桃山", 3325, "三等6052", "台中市", 24.4327, 121.3036, "S6052")),
+    ("三等6128", stone("向陽山", 3602, "三等6128", "台東縣", 23.2889, 121.0030, "S6128")),
+    ("三等三角點大崙頭山", stone("大崙頭山", 476, "三等三角點", "台北市內湖區", 25.0989, 121.5897, "S3DALUNTOU")),
+    ("三等三角點二格山", stone("二格山", 677, "三等三角點", "台北市文山區", 24.9586, 121.6175, "S3ERGE")),
+    ("三等三角點五指山", stone("五指山", 1062, "三等三角點", "新竹縣", 24.6372, 121.0817, "S3WUJHIH")),
+    # Taipei city's own survey points, a water-source boundary stone and a provincial control point
+    # that fits no stone level.
+    ("都計四等17", stone("象山", 183, "都計四等17", "台北市信義區", 25.0275, 121.5762, "T17XIANG")),
+    ("北市地測5", stone("軍艦岩", 183, "北市地測5", "台北市北投區", 25.1247, 121.5238, "T5JUNJIAN")),
+    ("北水23", stone("獅仔頭山", 857, "北水23", "新北市新店區", 24.8777, 121.4800, "W23SHIHZIH")),
+    ("省府A082", stone("紅淡山", 211, "省府A082", "基隆市", 25.1292, 121.7356, "PA082")),
 ]
+# [Stone] Stone1, ...: class words of the stone group beyond the stone levels.
+STONE_WORDS = ["北水", "都計四等"]
+# [Talvane] Stone1, ...: class words of the peak group.
+PEAK_STONE_WORDS = ["三等"]
 
 # Old trails: keys of [OldTrail].
 OLD_TRAILS = [
@@ -256,8 +287,8 @@ OLD_TRAILS = [
                    ("Quill1", "十四011-八通關"), ("Track", "八通關")]),
     ("淡蘭古道", [("Name", "淡蘭古道"), ("Name2", "北路"), ("Length", "40000"), ("Region", "新北市,宜蘭縣"),
                  ("Track", "淡蘭北路")]),
-    ("錐麓古道", [("Name", "錐麓古道"), ("Length", "10300"), ("Region", "花蓮縣"), ("BlueSky1", "(十035)太魯閣"),
-                 ("Track", "錐麓")]),
+    # Two tracks, 錐麓古道1 and 錐麓古道2, and no Track key: locating it asks which one.
+    ("錐麓古道", [("Name", "錐麓古道"), ("Length", "10300"), ("Region", "花蓮縣"), ("BlueSky1", "(十035)太魯閣")]),
 ]
 
 
@@ -669,9 +700,9 @@ def mate_file(name, keys):
 
 # The all-in-one GPS files. A waypoint's name is its item's Waypoint key but for the items below:
 # 十八尖山's waypoint is named otherwise in the owner's GPS file and found through Mapping.txt
-# ([GPS] item file's base name = waypoint name), as is that of 圖根點平頂, whose file names none;
-# 五指山's is found by base name (the peak's name with trailing digits).
-MAPPING = [("十八尖山", "新竹十八尖山"), ("圖根點平頂", "平頂圖根點")]
+# ([GPS] item file's base name = waypoint name); 五指山's is found by base name (the peak's name
+# with trailing digits). 圖根點平頂 names no waypoint and has no mapping: the owner picks 平頂.
+MAPPING = [("十八尖山", "新竹十八尖山")]
 BASE_NAME_WAYPOINTS = [("五指山", "五指山1")]
 
 # Waypoints that belong to no item, near items so that locating with neighbours shows them:
@@ -691,9 +722,11 @@ MORE_PEAK_WAYPOINTS = [
 MORE_STONE_WAYPOINTS = [
     ("鹿場登山口", 24.5365, 121.0525, 1580, "Trail Head", "加里山 鹿場登山口"),
     ("武嶺", 24.1369, 121.2761, 3275, "Parking Area", "合歡山 武嶺"),
+    ("平頂", 24.6390, 121.2110, 1600, "Summit", "平頂 圖根點"),
 ]
 
-# The old trails' tracks, named by the items' Track keys: a few points (latitude, longitude,
+# The old trails' tracks, named by the items' Track keys but for 錐麓古道's two (its cliff
+# section from the suspension bridge, and on to 巴達岡): a few points (latitude, longitude,
 # height) along each trail. The trailheads and huts on a trail name its track in their
 # description, which ties them to the track.
 OLD_TRAIL_TRACKS = {
@@ -703,8 +736,8 @@ OLD_TRAIL_TRACKS = {
             (23.4916, 121.0005, 2800), (23.4717, 121.0367, 3200)],
     "淡蘭北路": [(25.0907, 121.7508, 100), (25.0420, 121.7750, 150), (25.0350, 121.8660, 60),
              (25.0070, 121.9240, 330), (24.9670, 121.9230, 10)],
-    "錐麓": [(24.1742, 121.5707, 400), (24.1731, 121.5780, 650), (24.1716, 121.5860, 750),
-           (24.1700, 121.5950, 500)],
+    "錐麓古道1": [(24.1742, 121.5707, 400), (24.1731, 121.5780, 650), (24.1716, 121.5860, 750)],
+    "錐麓古道2": [(24.1716, 121.5860, 750), (24.1700, 121.5950, 500), (24.1690, 121.6010, 450)],
 }
 OLD_TRAIL_WAYPOINTS = [
     ("屯原登山口", 24.0430, 121.1847, 1900, "Trail Head", "能高越嶺 西段登山口"),
@@ -715,8 +748,9 @@ OLD_TRAIL_WAYPOINTS = [
     ("大水窟山屋", 23.4717, 121.0367, 3200, "Lodge", "八通關 大水窟"),
     ("暖東峽谷", 25.0907, 121.7508, 100, "Trail Head", "淡蘭北路 起點"),
     ("大里天公廟", 24.9670, 121.9230, 10, "Trail Head", "淡蘭北路 終點"),
-    ("錐麓吊橋", 24.1742, 121.5707, 400, "Trail Head", "錐麓 吊橋"),
-    ("錐麓斷崖", 24.1716, 121.5860, 750, "Scenic Area", "錐麓 斷崖"),
+    ("錐麓吊橋", 24.1742, 121.5707, 400, "Trail Head", "錐麓古道1 吊橋"),
+    ("錐麓斷崖", 24.1716, 121.5860, 750, "Scenic Area", "錐麓古道1 斷崖，錐麓古道2 起點"),
+    ("巴達岡", 24.1690, 121.6010, 450, "Scenic Area", "錐麓古道2 巴達岡"),
 ]
 
 # Group folder → the file name its group reads by default (the old-trail group's ends in 2).
@@ -732,7 +766,8 @@ def item_waypoints(items):
     for entry in items:
         keys = dict(entry[1])
         name = mapped.get(entry[0]) or by_base_name.get(entry[0]) or keys.get("Waypoint", "")
-        assert name, entry[0]
+        if not name:
+            continue  # an item whose file names no waypoint: the owner picks one when locating it
         parts = (keys.get("Name", ""), keys.get("Name2", ""), keys.get("Stone", ""))
         description = " ".join(v for v in parts if v and v != "無")
         waypoints.append((name, keys["Attitude"], keys["Longitude"], keys["Height"], "Summit", description))
@@ -777,7 +812,7 @@ def write_gps_files():
         shutil.rmtree(GPS_SOURCE)
     write_gps_file("山", gpx(item_waypoints(PEAKS) + MORE_PEAK_WAYPOINTS))
     write_gps_file("基石", gpx(item_waypoints(STONES) + MORE_STONE_WAYPOINTS))
-    tracks = [(dict(keys)["Track"], OLD_TRAIL_TRACKS[dict(keys)["Track"]]) for _, keys in OLD_TRAILS]
+    tracks = list(OLD_TRAIL_TRACKS.items())
     write_gps_file("古道", gpx(OLD_TRAIL_WAYPOINTS, tracks))
     write(os.path.join(DATA, "Mapping.txt"), ini([("GPS", MAPPING)]))
 
@@ -792,6 +827,7 @@ def main():
         (GROUP_KEY, [("Title%d" % (i + 1), t) for i, t in enumerate(TITLES)]
          + [("Talvanes%d" % (i + 1), t) for i, t in enumerate(NAMED_LISTS)]
          + [("Serial%d" % (i + 1), key) for i, (key, _) in enumerate(SERIALS)]
+         + [("Stone%d" % (i + 1), w) for i, w in enumerate(PEAK_STONE_WORDS)]
          + [("Region%d" % (i + 1), name) for i, (name, _) in enumerate(REGION_SETS)]
          + [("SameName%d" % (i + 1), base) for i, base in enumerate(SAME_NAMES)]
          + [("Postfix%d" % (i + 1), word) for i, word in enumerate(POSTFIXES)]),
@@ -801,6 +837,7 @@ def main():
         ("Talvanes", NAMED_LIST_ENTRIES),
         ("Serial", SERIALS),
         ("NameAlias", NAME_ALIASES),
+        ("Stone", [("Stone%d" % (i + 1), w) for i, w in enumerate(STONE_WORDS)]),
         ("Region", [("RegionList", ",".join(REGIONS))] + REGION_MEMBERS + REGION_SETS),
         ("DisplayName", [("Convert%d" % (i + 1), c) for i, c in enumerate(CONVERSIONS)]),
         ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
