@@ -5,6 +5,7 @@
 // or empty where a class has nothing to add.
 #include "catalog/records/CodeList.h"
 #include "catalog/subsets/SubsetTreeContext.h"
+#include "catalog/window/IDialogRunner.h"
 #include "catalog/window/ISubsetTree.h"
 #include "gps/GPSWayPointSet.h"
 #include "platform/FileTime.h"
@@ -208,6 +209,17 @@ public:
     }
     // The whole value of [key] key ("" when missing).
     QString ReadItemText(const QString& path, const QString& key) const;
+    // The value of a record's text field (width code units) that may hold a longer item-file
+    // value cut short: a field that full is looked up as [key] key of the item file at path,
+    // whose value wins when it continues the field.
+    QString WholeItemText(const QString& path, const char16_t* field, qsizetype width,
+                          const QString& key) const;
+    template <std::size_t N>
+    QString WholeItemText(const QString& path, const char16_t (&field)[N],
+                          const QString& key) const
+    {
+        return WholeItemText(path, field, qsizetype(N), key);
+    }
     // [key] key read as an integer by the profile rules; def when missing or empty.
     int ReadItemInt(const QString& path, const QString& key, int def = 0) const;
     // [key] key read as a decimal number in the C locale; *number = def when empty or unreadable.
@@ -309,6 +321,11 @@ public:
     ResolvedWaypoint ResolveWaypoint(int item);
     // The window services of the table; null without a table.
     const WindowServices* Services() const;
+    // Runs the search dialog of kind over this group (or subset) with the text, the walk and the
+    // atlas page it may write; nothing without window services.
+    std::optional<FindDialogResult> RunSearch(FindDialogKind kind, CSubsetBase* subset,
+                                              const QString* searchText, int walkNumber = 0,
+                                              int atlasCode = 0);
     // Opens a file with the shell's "edit" verb, with "open" when that fails; nothing for an
     // empty path or without a shell.
     void EditFile(const QString& path) const;

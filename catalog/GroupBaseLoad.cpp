@@ -54,6 +54,18 @@ QString CGroupBase::ReadItemText(const QString& path, const QString& name) const
     return platform::GetProfileString(path, key, name);
 }
 
+QString CGroupBase::WholeItemText(const QString& path, const char16_t* field, qsizetype width,
+                                  const QString& key) const
+{
+    // A cut leaves the room less the 0, or one unit less where it kept a surrogate pair whole.
+    const qsizetype possiblyCut = width - 2;
+    const QString text = FieldText(field, width);
+    if (text.size() < possiblyCut)
+        return text;
+    const QString whole = ReadItemText(path, key);
+    return whole.size() > text.size() && whole.startsWith(text) ? whole : text;
+}
+
 int CGroupBase::ReadItemInt(const QString& path, const QString& name, int def) const
 {
     const QString value = ReadItemText(path, name);

@@ -131,6 +131,23 @@ void CGroupBase::EditFile(const QString& path) const
         services->shell->Open(path);
 }
 
+std::optional<FindDialogResult> CGroupBase::RunSearch(FindDialogKind kind, CSubsetBase* subset,
+                                                      const QString* searchText, int walkNumber,
+                                                      int atlasCode)
+{
+    const WindowServices* services = Services();
+    if (!services || !services->dialogs)
+        return std::nullopt;
+    FindDialogRequest request;
+    request.kind = kind;
+    request.group = this;
+    request.subset = subset;
+    request.searchText = searchText ? *searchText : QString();
+    request.walkNumber = walkNumber;
+    request.atlasCode = atlasCode;
+    return services->dialogs->RunFindDialog(request);
+}
+
 QString CGroupBase::WaypointFilePath(bool defaultName) const
 {
     QString path = platform::GetProfileString(LocalSettingsPath(), kGpsSection,

@@ -13,6 +13,7 @@ namespace code_writer {
 namespace {
 
 const QString kMarked = QStringLiteral("V");
+const QString kVisitKey = QStringLiteral("Visit");
 
 // Atlas pages run from 1 to this.
 constexpr int kMaxAtlasPage = 999;
@@ -71,6 +72,19 @@ bool AppendCode(CGroupBase& group, IItemList* list, int row, int item,
         codes[position + 1] = 0;
     list->SetCellText(row, column, kMarked);
     return true;
+}
+
+bool AppendVisit(CGroupBase& group, IItemList* list, int row, int item,
+                 int32_t (&visits)[kMaxCodes], int walkNumber, int column)
+{
+    if (walkNumber <= 0)
+        return false;
+    const CodeScan scan = ScanCodes(visits, walkNumber, [](int) { return false; });
+    if (scan.held || scan.length >= kMaxCodes)
+        return false;
+    return AppendCode(group, list, row, item, visits, scan.length, walkNumber,
+                      FormatNumberedKey(kVisitKey, scan.length + 1), QString::number(walkNumber),
+                      column);
 }
 
 } // namespace code_writer

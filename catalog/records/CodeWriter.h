@@ -53,4 +53,10 @@ bool AppendCode(CGroupBase& group, IItemList* list, int row, int item,
                 int32_t (&codes)[kMaxCodes], int position, int code, const QString& key,
                 const QString& value, int column);
 
+// Appends a walk number to the item's visits under the first Visit%d after them (see
+// AppendCode). False, with nothing changed, for a walk number below 1, one already held, a full
+// list, a taken key or a failed write.
+bool AppendVisit(CGroupBase& group, IItemList* list, int row, int item,
+                 int32_t (&visits)[kMaxCodes], int walkNumber, int column);
+
 } // namespace code_writer

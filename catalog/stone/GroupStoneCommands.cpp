@@ -49,13 +49,6 @@ bool CGroupStone::LocateRow(IItemList* list, int row, int radius, bool online)
 // The search text and the walk and atlas numbers are not passed on.
 bool CGroupStone::RunFindDialog(IMainWindow*, CSubsetBase* subset, QString*, int, int)
 {
-    const WindowServices* services = Services();
-    if (!services || !services->dialogs)
-        return false;
-    FindDialogRequest request;
-    request.kind = FindDialogKind::Stones;
-    request.group = this;
-    request.subset = IsStoneSubset(subset) ? subset : nullptr;
-    services->dialogs->RunFindDialog(request);
-    return true;
+    return RunSearch(FindDialogKind::Stones, IsStoneSubset(subset) ? subset : nullptr, nullptr)
+        .has_value();
 }

@@ -13,9 +13,6 @@ namespace {
 
 const QString kSummary = QStringLiteral("%1，%2m，%3 [%4]");
 const QString kWaypointKey = QStringLiteral("Waypoint");
-// A waypoint field this long may hold a cut name: its room less the 0, less one more unit where
-// the cut kept a surrogate pair whole.
-constexpr qsizetype kPossiblyCutWaypoint = StoneItemRecord::kWaypointWidth - 2;
 
 void SetText(QString* out, const QString& text)
 {
@@ -82,13 +79,7 @@ bool CGroupStone::GetItemStones(int item, QString* stone, QString* stone2, QStri
 bool CGroupStone::GetItemWaypointName(int item, QString* text)
 {
     const StoneItemRecord* r = Record(item);
-    QString name = r ? FieldText(r->Waypoint) : QString();
-    if (r && name.size() >= kPossiblyCutWaypoint) {
-        const QString whole = ReadItemText(FieldText(r->path), kWaypointKey);
-        if (whole.size() > name.size() && whole.startsWith(name))
-            name = whole;
-    }
-    SetText(text, name);
+    SetText(text, r ? WholeItemText(FieldText(r->path), r->Waypoint, kWaypointKey) : QString());
     return false;
 }
 

@@ -9,30 +9,19 @@
 bool CGroupTalvane::RunFindDialog(IMainWindow* parent, CSubsetBase*, QString* searchText,
                                   int walkNumber, int atlasCode)
 {
-    const WindowServices* services = Services();
-    if (!services || !services->dialogs)
+    const auto result = RunSearch(FindDialogKind::Peaks, nullptr, searchText, walkNumber,
+                                  atlasCode);
+    if (!result)
         return false;
-    FindDialogRequest request;
-    request.kind = FindDialogKind::Peaks;
-    request.group = this;
-    request.searchText = searchText ? *searchText : QString();
-    request.walkNumber = walkNumber;
-    request.atlasCode = atlasCode;
-    const FindDialogResult result = services->dialogs->RunFindDialog(request);
-    if (!result.chosenRegion.isEmpty()) {
+    if (!result->chosenRegion.isEmpty()) {
         if (parent)
-            parent->SelectSubsetByName(result.chosenRegion);
+            parent->SelectSubsetByName(result->chosenRegion);
         return true;
     }
-    if (!result.chosenStone.isEmpty()) {
+    if (!result->chosenStone.isEmpty()) {
         if (parent)
-            parent->GotoStone(result.chosenStone);
+            parent->GotoStone(result->chosenStone);
         return true;
     }
-    // A caller that asked for a walk or an atlas page learns whether the dialog wrote one.
-    if (walkNumber >= 1)
-        return result.wroteVisit;
-    if (atlasCode > 0)
-        return result.wroteAtlasRef;
-    return true;
+    return WroteWhatWasAsked(*result, walkNumber, atlasCode);
 }

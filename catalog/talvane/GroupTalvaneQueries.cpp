@@ -16,20 +16,6 @@ void SetText(QString* out, const QString& text)
 }
 
 const QString kWaypointKey = QStringLiteral("Waypoint");
-// A waypoint field this long may hold a cut name: its room less the 0, less one more unit where
-// the cut kept a surrogate pair whole.
-constexpr qsizetype kPossiblyCutWaypoint = TalvaneItemRecord::kWaypointWidth - 2;
-
-// The peak's waypoint name. A full record field may hold a longer name cut short, which finds
-// no waypoint: the item file then gives the whole name.
-QString WholeWaypointName(const CGroupBase& group, const TalvaneItemRecord& record)
-{
-    const QString field = FieldText(record.Waypoint);
-    if (field.size() < kPossiblyCutWaypoint)
-        return field;
-    const QString whole = group.ReadItemText(FieldText(record.path), kWaypointKey);
-    return whole.size() > field.size() && whole.startsWith(field) ? whole : field;
-}
 
 } // namespace
 
@@ -61,7 +47,7 @@ bool CGroupTalvane::GetItemStones(int item, QString* stone, QString* stone2, QSt
 bool CGroupTalvane::GetItemWaypointName(int item, QString* text)
 {
     const TalvaneItemRecord* r = Record(item & kItemIndexMask);
-    SetText(text, r ? WholeWaypointName(*this, *r) : QString());
+    SetText(text, r ? WholeItemText(FieldText(r->path), r->Waypoint, kWaypointKey) : QString());
     return false;
 }
 

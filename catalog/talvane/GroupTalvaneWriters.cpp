@@ -13,7 +13,6 @@ namespace {
 
 using namespace code_writer;
 
-const QString kVisitKey = QStringLiteral("Visit");
 const QString kBlueSkyKey = QStringLiteral("BlueSky");
 const QString kQuillKey = QStringLiteral("Quill");
 constexpr int kMarkColumn = CGroupTalvane::ListColumn::kClimbed;
@@ -48,14 +47,8 @@ bool CGroupTalvane::AddVisit(IItemList* list, int row, int walkNumber)
     const RowTarget target = TargetOf(*this, list, row);
     if (target.kind != RowTarget::Kind::Peak)
         return target.kind == RowTarget::Kind::SurveyStone;
-    const CodeScan scan =
-        ScanCodes(Record(target.peak)->Visits, walkNumber, [](int) { return false; });
-    if (scan.held || scan.length >= kMaxCodes)
-        return false;
-    return AppendCode(*this, list, row, target.peak,
-                      ItemAs<TalvaneItemRecord>(target.peak)->Visits, scan.length, walkNumber,
-                      FormatNumberedKey(kVisitKey, scan.length + 1), QString::number(walkNumber),
-                      kMarkColumn);
+    return AppendVisit(*this, list, row, target.peak,
+                       ItemAs<TalvaneItemRecord>(target.peak)->Visits, walkNumber, kMarkColumn);
 }
 
 bool CGroupTalvane::AddAtlasRef(IItemList* list, int row, int code)

@@ -10,22 +10,8 @@
 bool CGroupTrail::RunFindDialog(IMainWindow*, CSubsetBase*, QString* searchText, int walkNumber,
                                 int atlasCode)
 {
-    const WindowServices* services = Services();
-    if (!services || !services->dialogs)
-        return false;
-    FindDialogRequest request;
-    request.kind = FindDialogKind::Items;
-    request.group = this;
-    request.searchText = searchText ? *searchText : QString();
-    request.walkNumber = walkNumber;
-    request.atlasCode = atlasCode;
-    const FindDialogResult result = services->dialogs->RunFindDialog(request);
-    // A caller that asked for a walk or an atlas page learns whether the dialog wrote one.
-    if (walkNumber > 0)
-        return result.wroteVisit;
-    if (atlasCode > 0)
-        return result.wroteAtlasRef;
-    return true;
+    const auto result = RunSearch(FindDialogKind::Items, nullptr, searchText, walkNumber, atlasCode);
+    return result && WroteWhatWasAsked(*result, walkNumber, atlasCode);
 }
 
 bool CGroupTrail::PopupItemMenu(IItemList*, int)

@@ -18,16 +18,6 @@ namespace {
 const QString kGpsSection = QStringLiteral("GPS");
 const QString kTrackKey = QStringLiteral("Track");
 
-// The item's track name. A full record field may hold a longer name cut short, which names no
-// track: the item file then gives the whole name.
-QString WholeTrackName(const CGroupBase& group, const TrailItemRecord& record)
-{
-    const QString field = FieldText(record.Track);
-    if (field.size() < TrailItemRecord::kTrackWidth - 1)
-        return field;
-    const QString whole = group.ReadItemText(FieldText(record.path), kTrackKey);
-    return whole.size() > field.size() && whole.startsWith(field) ? whole : field;
-}
 
 // Mean position in degrees of the points of a track; false when it has none.
 bool MeanOfPoints(const CGPSFile& file, int track, double* longitude, double* latitude)
@@ -50,7 +40,7 @@ bool MeanOfPoints(const CGPSFile& file, int track, double* longitude, double* la
 QString CGroupTrail::ItemTrackName(int item) const
 {
     const TrailItemRecord* record = Record(item);
-    return record ? WholeTrackName(*this, *record) : QString();
+    return record ? WholeItemText(FieldText(record->path), record->Track, kTrackKey) : QString();
 }
 
 QString CGroupTrail::TrackFilePath() const

@@ -15,7 +15,6 @@ namespace {
 
 using namespace code_writer;
 
-const QString kVisitKey = QStringLiteral("Visit");
 const QString kBlueSkyKey = QStringLiteral("BlueSky");
 const QString kQuillKey = QStringLiteral("Quill");
 // The group whose companions visit trails too.
@@ -62,15 +61,10 @@ QString FreeMateKey(const CGroupBase& group, const QString& path, const HikingMa
 bool CGroupTrail::AddVisit(IItemList* list, int row, int walkNumber)
 {
     const int item = ItemOfRow(list, row);
-    if (walkNumber <= 0 || item < 0)
+    if (item < 0)
         return false;
-    TrailItemRecord* r = ItemAs<TrailItemRecord>(item);
-    const CodeScan scan = ScanCodes(r->Visits, walkNumber, [](int) { return false; });
-    if (scan.held || scan.length >= kMaxCodes)
-        return false;
-    return AppendCode(*this, list, row, item, r->Visits, scan.length, walkNumber,
-                      FormatNumberedKey(kVisitKey, scan.length + 1), QString::number(walkNumber),
-                      kMarkColumn);
+    return AppendVisit(*this, list, row, item, ItemAs<TrailItemRecord>(item)->Visits, walkNumber,
+                       kMarkColumn);
 }
 
 bool CGroupTrail::AddAtlasRef(IItemList* list, int row, int code)

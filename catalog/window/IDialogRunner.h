@@ -32,6 +32,17 @@ struct FindDialogResult {
     bool wroteAtlasRef = false;
 };
 
+// What a search opened for a walk or an atlas page tells its caller: whether it wrote one; true
+// when it was opened for neither.
+inline bool WroteWhatWasAsked(const FindDialogResult& result, int walkNumber, int atlasCode)
+{
+    if (walkNumber > 0)
+        return result.wroteVisit;
+    if (atlasCode > 0)
+        return result.wroteAtlasRef;
+    return true;
+}
+
 // The waypoint (or track) picker for one item of a group: it lists the set's entries, records a
 // confirmed choice in the mapping file and may export it itself.
 struct PickerRequest {
