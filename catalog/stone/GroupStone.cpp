@@ -2,6 +2,7 @@
 #include "catalog/stone/GroupStone.h"
 
 #include "catalog/GroupTable.h"
+#include "catalog/subsets/attributes/SubsetNoWaypoint.h"
 #include "catalog/subsets/stones/SubsetNoStoneLevel.h"
 #include "catalog/subsets/stones/SubsetStone.h"
 #include "platform/Profile.h"
@@ -85,8 +86,11 @@ void CGroupStone::AddNoStoneLevel()
     AddSubset(new CSubsetNoStoneLevel(this));
 }
 
-// The attribute subsets add the stones without a waypoint here.
-void CGroupStone::AddNoWaypoint() {}
+// The stones not located in the group's GPS file.
+void CGroupStone::AddNoWaypoint()
+{
+    AddSubset(new CSubsetNoWaypoint(this));
+}
 
 bool CGroupStone::HasFeature(int feature)
 {

@@ -4,6 +4,10 @@
 #include "catalog/talvane/GroupTalvane.h"
 
 #include "catalog/GroupTable.h"
+#include "catalog/subsets/attributes/SubsetDoubleStone.h"
+#include "catalog/subsets/attributes/SubsetHeight.h"
+#include "catalog/subsets/attributes/SubsetNoHiking.h"
+#include "catalog/subsets/attributes/SubsetNoWaypoint.h"
 #include "catalog/subsets/names/SubsetPostfix.h"
 #include "catalog/subsets/names/SubsetSameName.h"
 #include "catalog/subsets/names/SubsetSerial.h"
@@ -25,6 +29,8 @@ const QString kMateSection = QStringLiteral("HikingMate");
 const QString kTitleKey = QStringLiteral("Title");
 const QString kRegionKey = QStringLiteral("Region");
 const QString kMateKey = QStringLiteral("Mate");
+// The heights in metres of the height subsets, in their order.
+constexpr int kHeightThresholds[] = {3000, 1500, 1000};
 
 } // namespace
 
@@ -84,7 +90,11 @@ void CGroupTalvane::AddNamedLists()
 }
 
 // The height subsets of 3000, 1500 and 1000 m.
-void CGroupTalvane::AddHeights() {}
+void CGroupTalvane::AddHeights()
+{
+    for (const int threshold : kHeightThresholds)
+        AddSubset(new CSubsetHeight(threshold, this));
+}
 
 // Stone1, ...: one stone-class subset each, set up with this group as its peak group (the stone
 // group is found when the subset is first filled). They take the display name the stone group's
@@ -96,7 +106,10 @@ void CGroupTalvane::AddStoneClasses()
 }
 
 // The double-stone subset.
-void CGroupTalvane::AddDoubleStone() {}
+void CGroupTalvane::AddDoubleStone()
+{
+    AddSubset(new CSubsetDoubleStone(this));
+}
 
 // Serial1, ...: one series subset each.
 void CGroupTalvane::AddSerials()
@@ -127,7 +140,11 @@ void CGroupTalvane::AddRegions()
 }
 
 // The peaks without any record of the owner's, and the peaks not located.
-void CGroupTalvane::AddNoRecordSubsets() {}
+void CGroupTalvane::AddNoRecordSubsets()
+{
+    AddSubset(new CSubsetNoHiking(this));
+    AddSubset(new CSubsetNoWaypoint(this));
+}
 
 // SameName1, ...: one same-name subset each.
 void CGroupTalvane::AddSameNames()

@@ -1,6 +1,7 @@
 // The trail group: identity, records, the subsets of Init and the features it offers.
 #include "catalog/trail/GroupTrail.h"
 
+#include "catalog/subsets/attributes/SubsetNoTrack.h"
 #include "catalog/subsets/regions/RegionServices.h"
 #include "catalog/subsets/regions/SubsetNoRegion.h"
 #include "catalog/subsets/regions/SubsetRegion.h"
@@ -68,8 +69,11 @@ void CGroupTrail::AddNoRegionSubset()
     AddSubset(new CSubsetNoRegion(this));
 }
 
-// The attribute subsets add the trails not located yet here.
-void CGroupTrail::AddNoTrackSubset() {}
+// The trails not located in the group's GPS file.
+void CGroupTrail::AddNoTrackSubset()
+{
+    AddSubset(new CSubsetNoTrack(this));
+}
 
 bool CGroupTrail::HasFeature(int feature)
 {

@@ -65,14 +65,15 @@ TEST_F(PeakInitTest, BuildsTheSubsetsOfTheSettingsInTheirOrder)
           "Region1=大台北", "Region2=中部",
           "[TitleSet]", "百岳=A,B,C", "乙=A,,B",
           "[Region]", "RegionList=台北市,台北縣", "台北縣=新北市,烏來", "大台北=台北市,台北縣"});
-    // Each later step adds its subsets at its place: after the named lists the heights, the
-    // stone classes and the double stone; after the regions the no-record subsets.
     EXPECT_EQ(Sequence(), QStringList({
                               "0 甲", "0 A", "0 B", "0 C", "0 A", "0 ,B",  // titles
                               "12 行程", "12 百岳外",                       // named lists
+                              "10 高山(3000m)", "10 高於1500公尺山", "10 高於1000公尺山",  // heights
+                              "9 雙基石的山",                               // double stone
                               "2 數字山",                                   // series
                               "8 大台北的山", "8 中部的山",                 // region sets
                               "6 台北市的山", "6 台北縣的山", "6 新北市的山", "6 烏來的山",  // regions
+                              "19 無登山資料", "15 尚未定位",               // no records
                               "4 各地加里",                                 // same names
                               "11 各地大山", "11 各地山",                   // name endings
                           }));
@@ -98,9 +99,9 @@ TEST_F(PeakInitTest, NumberedTitlesEndAtAGapAndFillAtMostTheTable)
         int titles;  // title subsets built
         int total;   // subsets built
     } cases[] = {
-        {1, 600, 500, 500},  // the table is full before the regions
-        {2, 5, 0, 2},        // no Title1: no titles, the regions still come
-        {1, 3, 3, 5},
+        {1, 600, 500, 500},  // the table is full before the heights
+        {2, 5, 0, 8},        // no Title1: no titles; 3 heights, double stone, 2 regions, 2 more
+        {1, 3, 3, 11},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first * 1000 + c.count);
@@ -234,12 +235,18 @@ TEST_F(PeakInitTest, TreeRefilledTwiceNestsTheSameWay)
         "    五嶽 [2]",
         "    三尖 [3]",
         "  小百岳 [4]",
+        "  高山(3000m) [5]",
+        "  高於1500公尺山 [6]",
+        "  高於1000公尺山 [7]",
+        "  雙基石的山 [8]",
+        "  無登山資料 [14]",
+        "  尚未定位 [15]",
         "地區 [0]",
-        "  大台北的山 [5]",
-        "  台北市的山 [6]",
-        "  新北市的山 [7]",  // 台北縣, shown renamed
-        "    新北市的山 [8]",
-        "    烏來的山 [9]",
+        "  大台北的山 [9]",
+        "  台北市的山 [10]",
+        "  新北市的山 [11]",  // 台北縣, shown renamed
+        "    新北市的山 [12]",
+        "    烏來的山 [13]",
     };
     FakeSubsetTree tree;
     for (int filling = 0; filling < 2; ++filling) {

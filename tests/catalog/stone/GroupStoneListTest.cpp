@@ -358,7 +358,7 @@ TEST_F(StoneGroupTest, FindDialogInStoneModeGetsOnlyAStoneSubset)
     InitWith(QStringLiteral("\r\n[Stone]\r\nStone1=水源\r\n"), &stones);
     ASSERT_GE(stones.SubsetCount(), 2);
     CSubsetBase* word = stones.Subset(0);
-    CSubsetBase* noLevel = stones.Subset(stones.SubsetCount() - 1);
+    CSubsetBase* noLevel = stones.Subset(stones.FindSubset(CSubsetBase::kTypeNoStoneLevel, QString()));
     ASSERT_EQ(word->TypeCode(), CSubsetBase::kTypeStone);
     ASSERT_EQ(noLevel->TypeCode(), CSubsetBase::kTypeNoStoneLevel);
     QStringList log;
@@ -406,7 +406,8 @@ TEST_F(StoneGroupTest, InitBuildsSettingsWordsThenLevelWordsThenTheStonesOfNoLev
     CGroupStone stones;
     InitWith(QStringLiteral("\r\n[Stone]\r\nStone1=水源\r\nStone2=森林\r\nStone4=不讀\r\n"), &stones);
     const std::vector<SubsetRow> expected = {{"水源基石", 1}, {"森林基石", 1}, {"一等基石", 1},
-                                             {"二等基石", 1}, {"三等基石", 1}, {"基石無法歸類", 18}};
+                                             {"二等基石", 1}, {"三等基石", 1}, {"基石無法歸類", 18},
+                                             {"尚未定位", 15}};
     EXPECT_EQ(SubsetsOf(stones), expected);
 }
 
@@ -415,7 +416,7 @@ TEST_F(StoneGroupTest, WithoutSettingsWordsTheLevelsAndTheRestAreStillBuilt)
     CGroupStone stones;
     InitWith(QStringLiteral("\r\n[Stone]\r\nStone1=\r\nStone2=森林\r\n"), &stones);
     const std::vector<SubsetRow> expected = {{"一等基石", 1}, {"二等基石", 1}, {"三等基石", 1},
-                                             {"基石無法歸類", 18}};
+                                             {"基石無法歸類", 18}, {"尚未定位", 15}};
     EXPECT_EQ(SubsetsOf(stones), expected);
 }
 
@@ -426,7 +427,7 @@ TEST_F(StoneGroupTest, FiveHundredSettingsWordsFillTheGroup)
         words += QStringLiteral("Stone%1=W%1\r\n").arg(n);
     CGroupStone stones;
     InitWith(words, &stones);
-    ASSERT_EQ(stones.SubsetCount(), 500) << "no level words, no 基石無法歸類";
+    ASSERT_EQ(stones.SubsetCount(), 500) << "no level words, no 基石無法歸類, no 尚未定位";
     EXPECT_EQ(stones.Subset(0)->DisplayName(), "W1基石");
     EXPECT_EQ(stones.Subset(499)->DisplayName(), "W500基石");
     for (int i = 0; i < stones.SubsetCount(); ++i)

@@ -165,7 +165,7 @@ TEST_F(TrailTest, OldTrailCacheGivesBackEveryField)
     EXPECT_EQ(again->Record(0)->MateVisits[0], kAmingVisit);
 }
 
-TEST_F(TrailTest, InitAddsRegionsExpandedBySubstringThenNoRegion)
+TEST_F(TrailTest, InitAddsRegionsExpandedBySubstringThenNoRegionThenNotLocated)
 {
     // [Trail] ExpandRegion "大北部及東部地區" holds 北部 and 東部 inside longer text. A region
     // subset is named "<region>的<group>".
@@ -174,14 +174,23 @@ TEST_F(TrailTest, InitAddsRegionsExpandedBySubstringThenNoRegion)
         QStringLiteral("基隆"), QStringLiteral("中部"), QStringLiteral("東部"),
         QStringLiteral("花蓮"), QStringLiteral("台東"),
     };
-    ASSERT_EQ(trails->SubsetCount(), expected.size() + 1);
+    ASSERT_EQ(trails->SubsetCount(), expected.size() + 2);
     for (int s = 0; s < expected.size(); ++s)
         EXPECT_EQ(trails->Subset(s)->DisplayName(), expected[s] + QStringLiteral("的步道")) << s;
+    const auto expectLastTwo = [](CGroupBase* group) {
+        const int n = group->SubsetCount();
+        EXPECT_EQ(group->Subset(n - 2)->TypeCode(), CSubsetBase::kTypeNoRegion);
+        EXPECT_EQ(group->Subset(n - 1)->TypeCode(), CSubsetBase::kTypeNoTrack);
+        EXPECT_EQ(group->Subset(n - 1)->DisplayName(), QStringLiteral("尚未定位"));
+        EXPECT_EQ(group->Subset(n - 1)->FolderCode(), CSubsetBase::kFolderBasic);
+    };
+    expectLastTwo(trails);
     // The old-trail group reads [OldTrail] ExpandRegion, which is not set: no members.
     CGroupBase* old = table->GetGroup(kOldTrailGroup, nullptr);
     ASSERT_NE(old, nullptr);
-    EXPECT_EQ(old->SubsetCount(), 4);
+    EXPECT_EQ(old->SubsetCount(), 5);
     EXPECT_EQ(old->Subset(1)->DisplayName(), QStringLiteral("中部的古道"));
+    expectLastTwo(old);
 }
 
 TEST_F(TrailTest, ColumnsRowsAndAssignRows)
