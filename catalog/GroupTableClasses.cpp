@@ -8,6 +8,7 @@
 #include "catalog/talvane/GroupTalvane.h"
 #include "catalog/trail/GroupOldTrail.h"
 #include "catalog/trail/GroupTrail.h"
+#include "catalog/waterfall/GroupWaterfall.h"
 
 namespace {
 
@@ -25,5 +26,6 @@ QList<GroupClassEntry> ProgramGroupClasses()
         {[] { return std::make_unique<CGroupStone>(); }, kStoneFallbackPosition},
         {[] { return std::make_unique<CGroupTrail>(); }, kNoFallback},
         {[] { return std::make_unique<CGroupOldTrail>(); }, kOldTrailFallbackPosition},
+        {[] { return std::make_unique<CGroupWaterfall>(); }, kNoFallback},
     };
 }
