@@ -4,6 +4,7 @@
 // trails 2). Each group class adds its entry here.
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
+#include "catalog/plant/GroupPlant.h"
 #include "catalog/stone/GroupStone.h"
 #include "catalog/talvane/GroupTalvane.h"
 #include "catalog/trail/GroupOldTrail.h"
@@ -27,5 +28,6 @@ QList<GroupClassEntry> ProgramGroupClasses()
         {[] { return std::make_unique<CGroupTrail>(); }, kNoFallback},
         {[] { return std::make_unique<CGroupOldTrail>(); }, kOldTrailFallbackPosition},
         {[] { return std::make_unique<CGroupWaterfall>(); }, kNoFallback},
+        {[] { return std::make_unique<CGroupPlant>(); }, kNoFallback},
     };
 }
