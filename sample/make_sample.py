@@ -1,15 +1,21 @@
 #!/usr/bin/env python3
 """Writes the sample catalog: the two settings files and the data folder with a peak folder,
-a survey-stone folder, an old-trail folder and the hiking companions' folder 山友, as the owner's Windows machine writes them
+a survey-stone folder, an old-trail folder, a waterfall folder, a plant folder (with the plants'
+photos in family folders, drawn by the project's sample_photos program) and the hiking
+companions' folder 山友, as the owner's Windows machine writes them
 (UTF-16LE with byte-order mark and CR LF; a few older files in CP950 without byte-order mark);
 and the owner's pages in UTF-8: the walk index page walk2.htm with the walk reports in walks/,
 and the BlueSky atlas page guide2.htm; 岫禾圖集's index and the companions' trips are in 山友.
-Each group's all-in-one GPS file (!台灣的山.gdb, !台灣的基石.gdb, !台灣的古道2.gdb in the data folder)
+Each group's all-in-one GPS file (!台灣的山.gdb, !台灣的基石.gdb, !台灣的古道2.gdb, !台灣的瀑布.gdb in the data folder)
 is made by gpsbabel (a GDB file of version 3, UTF-8 names) from a GPX file the script writes into
 gps-source/ from the items' own coordinates; Mapping.txt names the waypoints of two items whose
 files do not.
 
-Run from anywhere (needs gpsbabel):  python3 sample/make_sample.py
+The second layout, nature/ (its own two settings files), shows the waterfalls, the plants and
+the old trails of the same data folder.
+
+Run from anywhere (needs gpsbabel, CMake and the Qt build tools; TALVANE_SAMPLE_BUILD names the
+build folder for sample_photos, build/ by default):  python3 sample/make_sample.py
 """
 import os
 import shutil
@@ -60,13 +66,13 @@ MATES = [
 # names a report page written into data/walks/, an "http" link stays as written.
 WALKS = [
     (1, "2015/1/18", "陽明山七星山主峰、東峰", "1天", None, ["七星山"]),
-    (2, "2015/6/20", "瑞芳基隆山、淡蘭古道、平溪五分山", "1天", "walks/w2.htm", ["基隆山", "五分山", "淡蘭古道", "三等1109", "二等1065"]),
+    (2, "2015/6/20", "瑞芳基隆山、淡蘭古道、平溪五分山", "1天", "walks/w2.htm", ["基隆山", "五分山", "淡蘭古道", "三等1109", "二等1065", "十分瀑布"]),
     (3, "2015/11/7", "觀音山硬漢嶺步道", "1天", "walks/w3.htm", ["觀音山", "二等1069"]),
     (4, "2016/4/9", "玉山主峰、東峰單攻", "2天", "walks/w4.htm", ["玉山主峰", "玉山東峰"]),
     (5, "2016/10/15", "合歡山主峰、東峰、石門山", "1天", "walks/w5.htm", ["合歡山主峰", "合歡山東峰", "石門山", "三等6016"]),
     (6, "2017/7/1", "武陵四秀：品田山、池有山、桃山", "3天", "https://blog.example.com/2017/07/wuling.html",
      ["品田山", "池有山", "桃山"]),
-    (7, "2017/10/7", "八通關越嶺道上秀姑巒山", "4天", "walks/w7.htm", ["秀姑巒山", "八通關古道"]),
+    (7, "2017/10/7", "八通關越嶺道上秀姑巒山", "4天", "walks/w7.htm", ["秀姑巒山", "八通關古道", "雲龍瀑布"]),
     (8, "2018/2/17", "七星山夢幻湖、劍潭山夜景", "1天", "walks/w8.htm", ["七星山", "劍潭山"]),
     (9, "2018/8/11", "雪山主峰、北峰三日", "3天", "walks/w9.htm", ["雪山主峰", "雪山北峰", "三等6055"]),
     (10, "2019/1/12", "合歡北峰、西峰雪季", "2天", "walks/w10.htm", ["合歡山主峰", "合歡山東峰", "合歡山北峰", "合歡山西峰"]),
@@ -205,8 +211,9 @@ PEAKS = [
                    mates=[("阿凱", ["2013/3/31"]), ("Wendy", ["2021.11.6"])])),
     ("關山", peak("關山", "", 3668, "一等三角點", "高雄市,台東縣", 23.2361, 120.9086, "GUANSHAN",
                  bluesky=["(十八020)關山"])),
+    # Two stones of levels 1 and 2, the second recorded lost (失): no double-stone peak.
     ("卑南主山", peak("卑南主山", "", 3295, "一等三角點", "台東縣,高雄市", 22.9869, 120.9461, "BEINAN",
-                     quill=["十七040-卑南主山"])),
+                     quill=["十七040-卑南主山"], extra=[("Stone2", "二等三角點"), ("StoneStatus2", "失")])),
     ("北大武山", peak("北大武山", "", 3092, "一等三角點", "屏東縣,台東縣", 22.6267, 120.7606, "BEIDAWU",
                      bluesky=["(二十二040)北大武山"])),
     ("七星山", peak("七星山", "主峰", 1120, "一等三角點", "台北市", 25.1717, 121.5546, "CISING",
@@ -231,6 +238,9 @@ PEAKS = [
     ("小觀音山", peak("小觀音山", "", 1068, "三等三角點", "台北市北投區", 25.1881, 121.5297, "SIAOGUANYIN",
                      extra=[("IgnoreVisit", "1")])),
     ("大崙頭山", peak("大崙頭山", "", 476, "三等三角點", "台北市內湖區", 25.0989, 121.5897, "DALUNTOU")),
+    # A middle-height peak of which the owner has no record at all: no walk, no atlas page, no
+    # companion's visit.
+    ("北插天山", peak("北插天山", "", 1727, "三等三角點", "新北市三峽區,桃園市復興區", 24.8240, 121.4300, "BEICHATIAN")),
 ]
 
 # Survey stones: keys of [Stone] (Stone is the required key; Name is optional).
@@ -292,6 +302,98 @@ OLD_TRAILS = [
 ]
 
 
+# Waterfalls: keys of [Waterfall] (Name required; Height in metres, left out when unknown).
+def waterfall(name, name2, height, region, lat, lon, waypoint):
+    keys = [("Name", name)]
+    if name2:
+        keys.append(("Name2", name2))
+    if height:
+        keys.append(("Height", str(height)))
+    keys.append(("Region", region))
+    return keys + [("Waypoint", waypoint), ("Longitude", "%.4f" % lon), ("Attitude", "%.4f" % lat)]
+
+
+# File name, keys, and "cp950" for the file an older editor saved in Big5. Heights are the drops
+# as commonly published; 雲龍瀑布 on the 八通關 old trail has none recorded. The settings' region
+# list leaves out 嘉義縣, so 蛟龍瀑布 falls into no region.
+WATERFALLS = [
+    ("十分瀑布", waterfall("十分瀑布", "台灣尼加拉瀑布", 20, "新北市", 25.0478, 121.7874, "SHIFENFALL")),
+    ("烏來瀑布", waterfall("烏來瀑布", "", 80, "新北市", 24.8466, 121.5510, "WULAIFALL"), "cp950"),
+    ("五峰旗瀑布", waterfall("五峰旗瀑布", "", 100, "宜蘭縣", 24.8290, 121.7540, "WUFENGCIFALL")),
+    ("小烏來瀑布", waterfall("小烏來瀑布", "", 50, "桃園市", 24.8180, 121.3830, "SIAOWULAIFALL")),
+    ("蛟龍瀑布", waterfall("蛟龍瀑布", "", 1000, "嘉義縣", 23.5540, 120.6450, "JIAOLONGFALL")),
+    ("銀河洞瀑布", waterfall("銀河洞瀑布", "", 30, "新北市", 24.9660, 121.5890, "YINHEFALL")),
+    ("雲龍瀑布", waterfall("雲龍瀑布", "", 0, "南投縣", 23.5350, 120.9650, "YUNLONGFALL")),
+    ("望古瀑布", waterfall("望古瀑布", "", 10, "新北市", 25.0590, 121.7660, "WANGGUFALL")),
+]
+
+
+# Plants: keys of [Plant] (Name and Class; Name2 where the plant has a second common name) and
+# the owner's web pages about it as (title, link) pairs Blog%d/Link%d; a title None leaves that
+# number out.
+def plant(name, name2, family, pages=()):
+    keys = [("Name", name)]
+    if name2:
+        keys.append(("Name2", name2))
+    keys.append(("Class", family))
+    for n, (title, link) in enumerate(pages, 1):
+        if title is not None:
+            keys += [("Blog%d" % n, title), ("Link%d" % n, link)]
+    return keys
+
+
+PLANT_PAGES = "https://plants.example.org/"
+# File name "<name>(<family>)", as the add-plant command names a new plant's file.
+PLANTS = [
+    ("台灣一葉蘭(蘭科)", plant("台灣一葉蘭", "台灣獨蒜蘭", "蘭科", [
+        ("台灣一葉蘭：南插天山的花季", PLANT_PAGES + "pleione-formosana.html"),
+        ("一葉蘭的栽培筆記", PLANT_PAGES + "pleione-care.html")])),
+    ("石斛蘭(蘭科)", plant("石斛蘭", "", "蘭科", [("附生蘭：石斛", PLANT_PAGES + "dendrobium.html")])),
+    ("根節蘭(蘭科)", plant("根節蘭", "", "蘭科")),
+    ("台灣蝴蝶蘭(蘭科)", plant("台灣蝴蝶蘭", "白花蝴蝶蘭", "蘭科", [
+        ("蝴蝶蘭的故鄉", PLANT_PAGES + "phalaenopsis.html")])),
+    # Blog1 and Blog3 but no Blog2: the record menu ends at the gap.
+    ("玉山杜鵑(杜鵑花科)", plant("玉山杜鵑", "", "杜鵑花科", [
+        ("玉山杜鵑：合歡山的五月", PLANT_PAGES + "rhododendron-pseudochrysanthum.html"),
+        (None, None),
+        ("高山杜鵑比一比", PLANT_PAGES + "rhododendrons.html")])),
+    ("紅星杜鵑(杜鵑花科)", plant("紅星杜鵑", "", "杜鵑花科")),
+    ("文殊蘭(石蒜科)", plant("文殊蘭", "濱水仙", "石蒜科", [("海邊的文殊蘭", PLANT_PAGES + "crinum.html")]),
+     "cp950"),
+    ("台灣澤蘭(菊科)", plant("台灣澤蘭", "", "菊科")),
+    # A page title holding "&", shown as written (no menu mnemonic).
+    ("台灣百合(百合科)", plant("台灣百合", "高砂百合", "百合科", [
+        ("百合 & 山谷：台灣百合", PLANT_PAGES + "lilium-formosanum.html")])),
+    ("蘭嶼羅漢松(羅漢松科)", plant("蘭嶼羅漢松", "", "羅漢松科")),
+    ("吊蘭(天門冬科)", plant("吊蘭", "", "天門冬科")),
+    ("阿里山龍膽(龍膽科)", plant("阿里山龍膽", "", "龍膽科")),
+]
+
+# [PlantClass] ClassList: the families as the owner added them, not in any order; 杜鵑科 is an
+# alias the add-plant command turns into 杜鵑花科. [Plant] NotClass%d: words that name plants of
+# other families too (蘭非蘭).
+PLANT_CLASSES = ["蘭科", "菊科", "杜鵑花科", "石蒜科", "百合科", "羅漢松科", "天門冬科", "龍膽科"]
+PLANT_CLASS_ALIASES = [("杜鵑科", "杜鵑花科")]
+PLANT_NOT_CLASSES = ["蘭"]
+
+# The photos of the plants in the data folder's 植物/<family>/ folders, each named by the plant's
+# name and a suffix: (family, file name, width, height). Drawn and labelled by sample_photos
+# (make_photos.cpp): several of one orchid, a portrait, an upper-case extension, a name longer
+# than 15 characters.
+PHOTOS = [
+    ("蘭科", "台灣一葉蘭1.jpg", 320, 240),
+    ("蘭科", "台灣一葉蘭2.jpg", 320, 240),
+    ("蘭科", "台灣一葉蘭_南插天山_2019年4月.jpg", 320, 240),
+    ("蘭科", "石斛蘭.jpg", 240, 320),
+    ("蘭科", "根節蘭.JPG", 320, 240),
+    ("蘭科", "台灣蝴蝶蘭.jpg", 320, 240),
+    ("杜鵑花科", "玉山杜鵑.jpg", 320, 240),
+    ("杜鵑花科", "紅星杜鵑.jpg", 320, 240),
+    ("百合科", "台灣百合.jpg", 320, 240),
+    ("石蒜科", "文殊蘭.jpg", 320, 240),
+]
+
+
 def add_walk_visits(items):
     """Puts each item's Visit%d keys (from WALKS) right after its Region key."""
     for entry in items:
@@ -300,7 +402,7 @@ def add_walk_visits(items):
         keys[at:at] = walks_of(entry[0])
 
 
-for _items in (PEAKS, STONES, OLD_TRAILS):
+for _items in (PEAKS, STONES, OLD_TRAILS, WATERFALLS):
     add_walk_visits(_items)
 
 # The regions of the settings' region list; the first three are greater Taipei. 台北縣 is the
@@ -395,7 +497,8 @@ MATE_TRIPS = {
 
 GROUP_KEY = "Talvane"
 GROUP_NAME = "山"
-GROUPS = [("山", "Talvane", PEAKS), ("基石", "Stone", STONES), ("古道", "OldTrail", OLD_TRAILS)]
+GROUPS = [("山", "Talvane", PEAKS), ("基石", "Stone", STONES), ("古道", "OldTrail", OLD_TRAILS),
+          ("瀑布", "Waterfall", WATERFALLS), ("植物", "Plant", PLANTS)]
 
 
 def split_list(text, limit):
@@ -704,6 +807,9 @@ def mate_file(name, keys):
 # with trailing digits). 圖根點平頂 names no waypoint and has no mapping: the owner picks 平頂.
 MAPPING = [("十八尖山", "新竹十八尖山")]
 BASE_NAME_WAYPOINTS = [("五指山", "五指山1")]
+# Items whose file names a waypoint that the owner never saved into the GPS file: nothing finds
+# them (the peaks' 尚未定位 lists them).
+MISSING_WAYPOINTS = ["大崙頭山"]
 
 # Waypoints that belong to no item, near items so that locating with neighbours shows them:
 # (name, latitude, longitude, height, symbol, description). 塔塔加登山口 lies within 0.1 degree
@@ -754,10 +860,16 @@ OLD_TRAIL_WAYPOINTS = [
 ]
 
 # Group folder → the file name its group reads by default (the old-trail group's ends in 2).
-GPS_FILES = {"山": "!台灣的山.gdb", "基石": "!台灣的基石.gdb", "古道": "!台灣的古道2.gdb"}
+GPS_FILES = {"山": "!台灣的山.gdb", "基石": "!台灣的基石.gdb", "古道": "!台灣的古道2.gdb", "瀑布": "!台灣的瀑布.gdb"}
+
+# Waypoints near waterfalls that belong to no waterfall.
+MORE_WATERFALL_WAYPOINTS = [
+    ("十分遊客中心", 25.0467, 121.7838, 150, "Parking Area", "十分瀑布 遊客中心"),
+    ("烏來老街", 24.8650, 121.5500, 110, "Trail Head", "烏來瀑布 老街"),
+]
 
 
-def item_waypoints(items):
+def item_waypoints(items, symbol="Summit"):
     """Waypoints of a group's items: (name, latitude, longitude, height, symbol, description),
     with the item's own coordinates as its file writes them."""
     mapped = dict(MAPPING)
@@ -766,11 +878,11 @@ def item_waypoints(items):
     for entry in items:
         keys = dict(entry[1])
         name = mapped.get(entry[0]) or by_base_name.get(entry[0]) or keys.get("Waypoint", "")
-        if not name:
+        if not name or entry[0] in MISSING_WAYPOINTS:
             continue  # an item whose file names no waypoint: the owner picks one when locating it
         parts = (keys.get("Name", ""), keys.get("Name2", ""), keys.get("Stone", ""))
         description = " ".join(v for v in parts if v and v != "無")
-        waypoints.append((name, keys["Attitude"], keys["Longitude"], keys["Height"], "Summit", description))
+        waypoints.append((name, keys["Attitude"], keys["Longitude"], keys.get("Height", "0"), symbol, description))
     return waypoints
 
 
@@ -814,7 +926,52 @@ def write_gps_files():
     write_gps_file("基石", gpx(item_waypoints(STONES) + MORE_STONE_WAYPOINTS))
     tracks = list(OLD_TRAIL_TRACKS.items())
     write_gps_file("古道", gpx(OLD_TRAIL_WAYPOINTS, tracks))
+    write_gps_file("瀑布", gpx(item_waypoints(WATERFALLS, "Scenic Area") + MORE_WATERFALL_WAYPOINTS))
     write(os.path.join(DATA, "Mapping.txt"), ini([("GPS", MAPPING)]))
+
+
+# The nature layout (sample/nature/): a second program folder whose groups are the waterfalls,
+# the plants and the old trails of the one data folder. The build lays it out beside the main
+# program's folder, so its relative paths reach that folder's data (..\bin\data).
+NATURE = os.path.join(HERE, "nature")
+NATURE_DATA = "..\\bin\\data"
+# The waterfalls' and old trails' regions; 嘉義縣 is left out.
+NATURE_REGIONS = ["新北市", "宜蘭縣", "桃園市", "南投縣", "花蓮縣"]
+
+
+def write_nature_layout():
+    write(os.path.join(NATURE, "峰嵐錄.txt"), ini([
+        ("DataGroup", [("BaseFolder", NATURE_DATA), ("Group1", "瀑布"), ("Group2", "植物"), ("Group3", "古道")]),
+        ("Region", [("RegionList", ",".join(NATURE_REGIONS))]),
+        ("PlantClass", [("ClassList", ",".join(PLANT_CLASSES))] + PLANT_CLASS_ALIASES),
+        ("Plant", [("NotClass%d" % (i + 1), w) for i, w in enumerate(PLANT_NOT_CLASSES)]),
+        ("Template", [("OnlineDir", NATURE_DATA + "\\")]),
+        ("Fuzzy", [("Seperators", FUZZY_SEPARATORS), ("NamePairs", FUZZY_NAME_PAIRS)]),
+    ]))
+    write(os.path.join(NATURE, "Local.txt"), ini([
+        ("GPS", []),
+        ("Template", [("WalkIndexFile", NATURE_DATA + "\\walk2.htm"), ("BlueSkyFile", NATURE_DATA + "\\guide2.htm")]),
+    ]))
+
+
+def write_photos():
+    """Builds the project's photo painter (CMake target sample_photos, in the build folder named by
+    TALVANE_SAMPLE_BUILD, by default build/) and lets it draw and label each plant photo."""
+    root = os.path.dirname(HERE)
+    build = os.environ.get("TALVANE_SAMPLE_BUILD", os.path.join(root, "build"))
+    if not os.path.isfile(os.path.join(build, "CMakeCache.txt")):
+        subprocess.run(["cmake", "-S", root, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"],
+                       check=True)
+    subprocess.run(["cmake", "--build", build, "--target", "sample_photos"], check=True)
+    painter = os.path.join(build, "bin", "sample_photos")
+    names = {name: keys for name, keys in ((dict(k)["Name"], dict(k)) for _, k, *_ in PLANTS)}
+    photos = []
+    for family, file, width, height in PHOTOS:
+        name = next(n for n in sorted(names, key=len, reverse=True) if file.startswith(n))
+        label = name + ("(%s)" % names[name]["Name2"] if "Name2" in names[name] else "")
+        photos.append("\t".join([os.path.join("植物", family, file), str(width), str(height), label]))
+    environment = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([painter, DATA] + photos, check=True, env=environment)
 
 
 def main():
@@ -865,7 +1022,9 @@ def main():
         counts.append((folder, [("NumOfItems", str(len(items)))]))
     counts.append((GROUP_KEY, subset_counts()))
     write(os.path.join(DATA, "Cache.txt"), ini(counts))
+    write_nature_layout()
     write_gps_files()
+    write_photos()
 
 
 if __name__ == "__main__":

@@ -82,7 +82,7 @@ TEST_F(SampleCatalogTest, GroupListCountsAgreeWithTheFolders)
     EXPECT_EQ(DataFolder(), platform::JoinPath(platform::ProgramFolder(), QStringLiteral("data")));
     FakeListBox list;
     ASSERT_TRUE(table.FillGroupList(&list, 0));
-    EXPECT_EQ(list.texts, QStringList({"山 (50)", "基石 (20)", "古道 (4)"}));
+    EXPECT_EQ(list.texts, QStringList({"山 (51)", "基石 (20)", "古道 (4)"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(platform::FindFiles(table.GroupFolder(i), QStringLiteral("*.txt")).size(),
                   table.CachedItemCount(i))
@@ -440,10 +440,11 @@ TEST_F(SampleCatalogTest, CompanionTripsMatchTheirVisits)
 }
 
 // The groups' all-in-one GPS files: GDB files that gpsbabel made from GPX files with the items'
-// coordinates. Every peak and stone finds its waypoint by its own Waypoint key but three, which
+// coordinates. Every peak and stone finds its waypoint by its own Waypoint key but four, which
 // the files name otherwise: one found through Mapping.txt, one by base name (the peak's name with
-// trailing digits), and a stone with no name whose file names no waypoint and which has no
-// mapping: nothing finds its waypoint (平頂, left for the owner to pick).
+// trailing digits), a stone with no name whose file names no waypoint and which has no mapping:
+// nothing finds its waypoint (平頂, left for the owner to pick); and a peak whose waypoint the
+// owner never saved into the GPS file.
 using WaypointMatch = CGroupBase::WaypointMatch;
 
 struct ExpectedWaypoint {
@@ -459,6 +460,7 @@ const struct {
     {"十八尖山", "新竹十八尖山", WaypointMatch::Mapping},
     {"五指山", "五指山1", WaypointMatch::SingleBaseName},
     {"圖根點平頂", "", WaypointMatch::None},
+    {"大崙頭山", "", WaypointMatch::None},
 };
 
 // The point groups: position in the group list, section of the item files, the file the group
@@ -473,7 +475,7 @@ const struct {
     int unfound;
     int unclaimed;
 } kPointGroups[] = {
-    {0, "Talvane", "!台灣的山.gdb", 50, 0, 9},
+    {0, "Talvane", "!台灣的山.gdb", 51, 1, 9},
     {1, "Stone", "!台灣的基石.gdb", 20, 1, 3},
 };
 
@@ -729,7 +731,8 @@ TEST_F(SampleGpsFileTest, GpsFilesHoldTheirCommittedSources)
     const struct {
         const char* source;
         const char* file;
-    } files[] = {{"山.gpx", "!台灣的山.gdb"}, {"基石.gpx", "!台灣的基石.gdb"}, {"古道.gpx", kOldTrailFile}};
+    } files[] = {{"山.gpx", "!台灣的山.gdb"}, {"基石.gpx", "!台灣的基石.gdb"}, {"古道.gpx", kOldTrailFile},
+                 {"瀑布.gpx", "!台灣的瀑布.gdb"}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
         GpxContent source, babel;
