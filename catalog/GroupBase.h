@@ -351,6 +351,9 @@ protected:
         const int position = FindCachedRecord(path, writeTime, sizeof(Record));
         return position >= 0 && TakeCachedRecord<Record>(position);
     }
+    // The rescan's offer of a file: loaded unless an item already has its path (in any case);
+    // false when one has.
+    bool LoadIfNew(const QString& path, const platform::FileTime& writeTime);
     // Whether an item file's path fits a record's path field; an item whose path does not fit
     // is refused, never stored under a cut path, and its path is kept for the report.
     bool FitsRecordPath(const QString& path);

@@ -54,6 +54,15 @@ QString CGroupBase::ReadItemText(const QString& path, const QString& name) const
     return platform::GetProfileString(path, key, name);
 }
 
+bool CGroupBase::LoadIfNew(const QString& path, const platform::FileTime& writeTime)
+{
+    for (int i = 0; i < itemCount; ++i)
+        if (ItemPath(i).compare(path, Qt::CaseInsensitive) == 0)
+            return false;
+    LoadItemFile(path, writeTime);
+    return true;
+}
+
 QString CGroupBase::WholeItemText(const QString& path, const char16_t* field, qsizetype width,
                                   const QString& key) const
 {

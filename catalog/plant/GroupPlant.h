@@ -75,4 +75,6 @@ private:
     QString RowPath(IItemList* list, int row) const;
     // The first plant of the family whose Name or Name2 is name; -1 when none.
     int FindPlant(const QString& family, const QString& name) const;
+    // The first page number whose Blog%d and Link%d are both empty; -1 when all are used.
+    int FreePageNumber(const QString& path) const;
 };

@@ -6,6 +6,7 @@
 #include "catalog/window/IDialogRunner.h"
 #include "catalog/window/IPopupMenu.h"
 #include "catalog/window/WindowServices.h"
+#include "platform/ProfileSnapshot.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -43,6 +44,7 @@ bool CGroupPlant::PopupRecordMenu(IItemList* list, int row)
     if (path.isEmpty())
         return false;
     QList<MenuEntry> entries;
+    const platform::ProfileSnapshot snapshot(path);  // the titles come from one parse
     for (int n = 1; n <= kMaxLinks; ++n) {
         const QString title = ReadItemText(path, kBlogKey.arg(n));
         if (title.isEmpty())

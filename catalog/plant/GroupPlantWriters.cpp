@@ -9,6 +9,7 @@
 #include "catalog/subsets/plants/PlantClassList.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/ProfileSnapshot.h"
 
 #include <QFileInfo>
 
@@ -129,17 +130,24 @@ bool CGroupPlant::AddBlogLink(const QString& family, const QString& name, const 
     const QString path = ItemPath(FindPlant(family, name));
     if (path.isEmpty())
         return false;
-    for (int n = 1; n <= kMaxLinks; ++n) {
-        if (!ReadItemText(path, kBlogKey.arg(n)).isEmpty()
-            || !ReadItemText(path, kLinkKey.arg(n)).isEmpty())
-            continue;
-        if (!platform::WriteProfileString(path, key, kBlogKey.arg(n), title))
-            return false;
-        if (link.isEmpty() || platform::WriteProfileString(path, key, kLinkKey.arg(n), link))
-            return true;
-        // A title without its address would be a dead menu entry: take it back.
-        platform::WriteProfileString(path, key, kBlogKey.arg(n), QString());
+    const int n = FreePageNumber(path);
+    if (n < 1)
         return false;
-    }
+    if (!platform::WriteProfileString(path, key, kBlogKey.arg(n), title))
+        return false;
+    if (link.isEmpty() || platform::WriteProfileString(path, key, kLinkKey.arg(n), link))
+        return true;
+    // A title without its address would be a dead menu entry: take it back.
+    platform::WriteProfileString(path, key, kBlogKey.arg(n), QString());
     return false;
+}
+
+int CGroupPlant::FreePageNumber(const QString& path) const
+{
+    const platform::ProfileSnapshot snapshot(path);  // the scan reads one parse of the file
+    for (int n = 1; n <= kMaxLinks; ++n)
+        if (ReadItemText(path, kBlogKey.arg(n)).isEmpty()
+            && ReadItemText(path, kLinkKey.arg(n)).isEmpty())
+            return n;
+    return -1;
 }

@@ -96,9 +96,5 @@ bool CGroupTalvane::AcceptItemFile(const QString& path, const platform::FileTime
 {
     if (writeTime.highPart() < newestFileTime.highPart())
         return false;
-    for (int i = 0; i < ItemCount(); ++i)
-        if (ItemPath(i).compare(path, Qt::CaseInsensitive) == 0)
-            return false;
-    LoadItemFile(path, writeTime);
-    return true;
+    return LoadIfNew(path, writeTime);
 }

@@ -41,9 +41,5 @@ bool CGroupTrail::TakeCachedItem(int position)
 
 bool CGroupTrail::AcceptItemFile(const QString& path, const platform::FileTime& writeTime)
 {
-    for (int i = 0; i < ItemCount(); ++i)
-        if (ItemPath(i).compare(path, Qt::CaseInsensitive) == 0)
-            return false;
-    LoadItemFile(path, writeTime);
-    return true;
+    return LoadIfNew(path, writeTime);
 }
