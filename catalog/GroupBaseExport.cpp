@@ -5,6 +5,7 @@
 #include "catalog/GroupTable.h"
 #include "catalog/WaypointExport.h"
 #include "catalog/text/ListPageWriter.h"
+#include "catalog/text/LocalPages.h"
 #include "catalog/window/IItemList.h"
 #include "catalog/window/WindowServices.h"
 #include "platform/Paths.h"
@@ -26,7 +27,7 @@ const QString kTemplateFolder = QStringLiteral("\\Template\\");
 const QString kTableFolder = QStringLiteral("\\TableMT\\");
 const QString kPageEnd = QStringLiteral(".htm");
 const QString kVisitPageEnd = QStringLiteral("v.htm");
-const QString kWalkIndexKey = QStringLiteral("WalkIndexFile");
+const QString kPageExtension = QStringLiteral("htm");
 const QString kGpsDirKey = QStringLiteral("GPSDir");
 const QString kOnlineGpsDirKey = QStringLiteral("OnlineGPSDir");
 const QString kOnlineDirKey = QStringLiteral("OnlineDir");
@@ -63,16 +64,31 @@ QString TemplateFileOf(const QString& name, const QString& groupKey, bool noSort
     return QString();
 }
 
+// Local.txt [Template] GPSDir as a folder the walk files' names are appended to: a relative
+// value lies under the program folder, as the other machine-local paths do, and a final
+// separator is kept.
+QString LocalGpsFolder()
+{
+    const QString value = TemplateSetting(LocalSettingsPath(), kGpsDirKey);
+    QString folder = platform::JoinPath(platform::ProgramFolder(), value);
+    if (value.isEmpty() || value.endsWith(u'\\') || value.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
 // The visit page of a list, when the template name has a visit template and Local.txt names a
 // walk index page.
 void AddVisitPage(const QString& name, const QString& outputName, ListPageJob* job)
 {
     const QString visitTemplate = TemplateSetting(MainSettingsPath(), kVisitKey.arg(name));
-    if (visitTemplate.isEmpty() || TemplateSetting(LocalSettingsPath(), kWalkIndexKey).isEmpty())
+    const QString walkIndex = WalkIndexFile();
+    if (visitTemplate.isEmpty() || walkIndex.isEmpty())
         return;
     job->visitTemplateFile = InDataFolder(kTemplateFolder + visitTemplate);
     job->visitOutputFile = InDataFolder(kTableFolder + outputName + kVisitPageEnd);
-    job->gpsDir = TemplateSetting(LocalSettingsPath(), kGpsDirKey);
+    job->fileText = outputName + kVisitPageEnd;
+    job->walkIndexFile = walkIndex;
+    job->gpsDir = LocalGpsFolder();
     job->onlineGpsDir = TemplateSetting(MainSettingsPath(), kOnlineGpsDirKey);
     job->onlineDir = TemplateSetting(MainSettingsPath(), kOnlineDirKey);
 }
@@ -113,6 +129,9 @@ bool CGroupBase::WriteHtmlTable(IItemList* list, const QString& title, const QSt
     job.templateFile = InDataFolder(kTemplateFolder + templateFile);
     job.outputFile = InDataFolder(kTableFolder + outputName + kPageEnd);
     job.openAfter = suffix.isEmpty() && number <= 0;
+    job.fileBase = outputName;
+    job.fileExt = kPageExtension;
+    job.subRegion = number > 0 ? templateKey : QString();
     if (!flag)
         AddVisitPage(name, outputName, &job);
     return WriteListPages(job);

@@ -362,7 +362,7 @@ TEST_P(GroupHtmlTableTest, ResolvesTemplateAndPageNames)
     EXPECT_EQ(job.visitTemplateFile, inData(c.visitTemplate));
     EXPECT_EQ(job.visitOutputFile, inData(c.visitOutput));
     const bool visit = *c.visitTemplate;
-    EXPECT_EQ(job.gpsDir, visit ? u"D:\\gps\\%d"_qs : QString());
+    EXPECT_EQ(job.gpsDir, visit ? InProgram(u"D:/gps/%d"_qs) : QString());
     EXPECT_EQ(job.onlineGpsDir, visit ? u"http://gps.example.org/"_qs : QString());
     EXPECT_EQ(job.onlineDir, visit ? u"http://walks.example.org/report/"_qs : QString());
 }
@@ -387,7 +387,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GroupExportTest, HtmlTableFollowsTheWriterAndNeedsAWalkIndexForVisits)
 {
-    // The list writer of this build writes nothing.
+    // The fixture holds no template file: nothing is written.
     EXPECT_FALSE(group->WriteHtmlTable(&list, u"名山"_qs, QString(), 0, QString(), false));
     std::vector<ListPageJob> jobs;
     SetListPageWriterForTests([&](const ListPageJob& job) {
