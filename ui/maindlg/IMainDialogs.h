@@ -2,18 +2,13 @@
 // The modal dialogs the main dialog's commands open: the comparisons, the region statistics,
 // the add-plant input and the plant search. The main dialog reaches them only through this
 // interface, so its commands are tested with a recording fake.
+#include "ui/dialogs/input/IInputDialogs.h"
+
 #include <QString>
 
 class CGroupBase;
 class CSubsetBase;
 class QWidget;
-
-// What the add-plant dialog asks for: the blog site, the entry's title and its address.
-struct AddPlantInput {
-    QString site;
-    QString title;
-    QString address;
-};
 
 class IMainDialogs {
 public:

@@ -1,11 +1,18 @@
 #pragma once
-// The dialogs of the main dialog's commands, as this build has them: the plant search (run in
-// pick mode over the parent, started with the text). The comparison, region statistics and
-// add-plant dialogs are not part of it yet: their commands open nothing.
+// The dialogs of the main dialog's commands, as this build has them: the list comparison (on a
+// title list only), the region statistics, the add-plant input (through the input dialogs) and
+// the plant search (run in pick mode over the parent, started with the text). The walk and
+// atlas comparisons and the itineraries open nothing yet.
 #include "ui/maindlg/IMainDialogs.h"
+
+#include <memory>
 
 class CMainDialogs : public IMainDialogs {
 public:
+    // inputs: the input dialogs to run (not owned); null for the program's own.
+    explicit CMainDialogs(IInputDialogs* inputs = nullptr);
+    ~CMainDialogs() override;
+
     void CompareList(QWidget* parent, CGroupBase* group, CSubsetBase* subset) override;
     void CompareWalks(QWidget* parent, CGroupBase* group) override;
     void CompareGuide(QWidget* parent, CGroupBase* group, int mode) override;
@@ -14,4 +21,8 @@ public:
     bool AddPlant(QWidget* parent, AddPlantInput* input) override;
     bool FindPlant(QWidget* parent, CGroupBase* group, const QString& text, QString* family,
                    QString* name) override;
+
+private:
+    std::unique_ptr<IInputDialogs> ownInputs_;
+    IInputDialogs* inputs_;
 };

@@ -122,9 +122,10 @@ void CTalvaneDlg::OnHikerWalksMenu(int commandId)
         dialogs_->CompareHiking(this, currentGroup_, companion);
 }
 
+// The statistics count peaks and the companions' visits: the peak group's alone.
 void CTalvaneDlg::OnBnClickedRegionStatistics()
 {
-    if (currentGroup_ && dialogs_)
+    if (dynamic_cast<const CGroupTalvane*>(currentGroup_) && dialogs_)
         dialogs_->RegionStatistics(this, currentGroup_);
 }
 
