@@ -9,7 +9,10 @@ and the BlueSky atlas page guide2.htm; 岫禾圖集's index and the companions' 
 Each group's all-in-one GPS file (!台灣的山.gdb, !台灣的基石.gdb, !台灣的古道2.gdb, !台灣的瀑布.gdb in the data folder)
 is made by gpsbabel (a GDB file of version 3, UTF-8 names) from a GPX file the script writes into
 gps-source/ from the items' own coordinates; Mapping.txt names the waypoints of two items whose
-files do not.
+files do not. The walks' own GPS files are in data/gps/ (gpsbabel again, from gps-source/gps/), one
+walk's file named only by that walk's page data/w52/index.htm; the owner's list templates, in
+Big5, are in data/Template/ (the pages the program writes from them go to data/TableMT/, which
+is not kept).
 
 The second layout, nature/ (its own two settings files), shows the waterfalls, the plants and
 the old trails of the same data folder.
@@ -84,6 +87,11 @@ WALKS = [
     (15, "2023/5/20", "南湖大山、南湖北山五日", "5天", "walks/w15.htm", ["南湖大山", "南湖北山"]),
     (16, "2024/4/6", "玉山主峰、北峰", "2天", "walks/w16.htm", ["玉山主峰", "玉山北峰"]),
     (17, "2025/3/15", "七星山、南港山、劍潭山", "1天", "walks/w17.htm", ["七星山", "南港山", "劍潭山", "一等三角點七星山", "三等695", "二等1064"]),
+    # The owner's later numbering (walks 18 to 50 are not in the sample): from walk 51 on a
+    # walk's GPS file may be kept under another walk's number, named by the walk's own page.
+    (51, "2025/8/16", "合歡山北峰、西峰夏日", "1天", "walks/w51.htm", ["合歡山北峰", "合歡山西峰"]),
+    (52, "2025/10/4", "武陵二日：桃山、池有山", "1天", "walks/w52.htm", ["桃山", "池有山"]),
+    (53, "2025/10/5", "武陵二日：品田山", "1天", "walks/w53.htm", ["品田山"]),
 ]
 # A few lines of each report page.
 WALK_NOTES = {
@@ -101,6 +109,9 @@ WALK_NOTES = {
     15: "思源埡口進，審馬陣山屋，南湖圈谷，南湖大山與南湖北山。",
     16: "第二次登玉山主峰，下山前加走北峰氣象站。",
     17: "陽明山七星山，下午轉往南港山與劍潭山。",
+    51: "松雪樓出發，夏天的合歡北峰，再走到西峰來回。",
+    52: "武陵農場登山口，上桃山，再縱走到池有山，新達山屋一宿。",
+    53: "新達山屋出發，經品田山前峰登品田山，當天下山；兩天的航跡存在一個檔案裡。",
 }
 
 
@@ -229,7 +240,8 @@ PEAKS = [
                    mates=[("山羊", ["98/1/1"])]), "cp950"),
     # Peaks named with numerals, a second 石門山, and greater-Taipei peaks still to climb (小觀音山
     # lies in a closed ecological zone: its visits are ignored).
-    ("二格山", peak("二格山", "", 677, "三等三角點", "台北市文山區,新北市石碇區", 24.9586, 121.6175, "ERGE")),
+    # 二格山 stands on the border of 新店區 and 石碇區: two townships of one county.
+    ("二格山", peak("二格山", "", 677, "三等三角點", "新北市新店區,石碇區", 24.9586, 121.6175, "ERGE")),
     ("五指山", peak("五指山", "", 1062, "三等三角點", "新竹縣", 24.6372, 121.0817, "WUJHIH")),
     ("八通關山", peak("八通關山", "", 3335, "三等三角點", "南投縣", 23.4950, 120.9953, "BATONGGUAN",
                      bluesky=["(十五040)八通關山"], quill=["十四010-八通關山"])),
@@ -404,17 +416,21 @@ def add_walk_visits(items):
 
 for _items in (PEAKS, STONES, OLD_TRAILS, WATERFALLS):
     add_walk_visits(_items)
+# A peak's record keeps 15 characters of its Region: the subsets see no more of it.
+assert all(len(dict(e[1])["Region"]) <= 15 for e in PEAKS)
 
 # The regions of the settings' region list; the first three are greater Taipei. 台北縣 is the
 # old name the owner's lists keep; [DisplayName] shows it as 新北市 while the peak files say 新北市.
 REGIONS = ["台北市", "台北縣", "基隆市", "宜蘭縣", "新竹縣", "苗栗縣", "台中市", "南投縣", "嘉義縣", "高雄市",
            "屏東縣", "台東縣", "花蓮縣"]
-# Member words of some regions: the townships the peak files name (烏來 and 三峽 name no peak).
+# Member words of some regions: the townships the peak files name (烏來 names no peak).
 # The first three regions (greater Taipei) give every peak still to climb there a member word, so
 # that 待爬的山-大台北 lists the same peaks whether or not a region's own name counts.
-REGION_MEMBERS = [("台北市", "士林,信義,內湖"), ("台北縣", "新北市,烏來,三峽,瑞芳,平溪"), ("南投縣", "仁愛")]
-# Region sets: [Talvane] Region1, ... and the regions of each under its name in [Region].
-REGION_SETS = [("大台北", "台北市,台北縣,基隆市"), ("中部", "台中市,南投縣,苗栗縣")]
+REGION_MEMBERS = [("台北市", "士林,信義,內湖"), ("台北縣", "新北市,烏來,三峽,瑞芳,平溪,石碇,新店"), ("南投縣", "仁愛")]
+# Region sets (area groups of the region statistics): [Talvane] Region1, ... and the regions of
+# each under its name in [Region]. 宜蘭縣 and 新竹縣 belong to none.
+REGION_SETS = [("大台北", "台北市,台北縣,基隆市"), ("中部", "台中市,南投縣,苗栗縣"), ("南部", "嘉義縣,高雄市,屏東縣"),
+               ("東部", "花蓮縣,台東縣")]
 CONVERSIONS = ["台北縣,新北市"]
 
 # Title lists: [Talvane] Title1, ...; a title with a [TitleSet] entry stands for the set's
@@ -455,6 +471,10 @@ POSTFIXES = ["尖", "崙"]
 # is taken from the program folder: "data\" + "walks/w2.htm" is the report beside walk2.htm.
 ONLINE_DIR = "data\\"
 WALK_INDEX_FILE = "data\\walk2.htm"
+# The walks' GPS files (Local.txt [Template] GPSDir, relative to the program folder), and the
+# same folder as the list pages in data/TableMT/ link to it (OnlineGPSDir).
+GPS_DIR = "data\\gps\\"
+ONLINE_GPS_DIR = "../gps/"
 BLUESKY_FILE = "data\\guide2.htm"
 
 # The search dialogs' tolerant name search: a search text splits at any of these characters (the
@@ -917,6 +937,104 @@ def write_gps_file(folder, text):
     subprocess.run(["gpsbabel", "-i", "gpx", "-f", source, "-o", "gdb,ver=3", "-F", target], check=True)
 
 
+# The walks' GPS files in data/gps/, made by gpsbabel from short tracks of the walks with a
+# waypoint on each summit: (file number, track name, [(latitude, longitude, height)], summits).
+# Walks 52 and 53 were recorded in one file, kept under 53; walk 52's own page (data/w52/
+# index.htm, the GPS folder's name with "gps" replaced by "w52") links to it.
+WALK_GPS_FILES = [
+    (4, "玉山主東峰", [(23.4886, 120.8886, 2610), (23.4817, 120.9545, 3402), (23.4700, 120.9572, 3952),
+                  (23.4703, 120.9650, 3869)], ["玉山主峰", "玉山東峰"]),
+    (9, "雪山主北峰", [(24.3955, 121.3050, 1990), (24.3955, 121.2922, 2463), (24.3917, 121.2453, 3100),
+                  (24.3833, 121.2317, 3886), (24.4206, 121.2261, 3703)], ["雪山主峰", "雪山北峰"]),
+    (51, "合歡北西峰", [(24.1381, 121.2869, 3150), (24.1650, 121.2720, 3050), (24.1817, 121.2456, 3422),
+                   (24.1828, 121.2364, 3145)], ["合歡山北峰", "合歡山西峰"]),
+    (53, "武陵二日", [(24.3960, 121.3110, 1950), (24.4327, 121.3036, 3325), (24.4272, 121.2847, 3303),
+                  (24.4336, 121.2739, 3524)], ["桃山", "池有山", "品田山"]),
+]
+# Walks whose GPS file is named only by their own page: walk → the file number the page links to.
+WALK_GPS_PAGES = {52: 53}
+
+
+def summit_waypoint(item):
+    keys = dict(next(e[1] for e in PEAKS if e[0] == item))
+    return (keys["Name"] + keys.get("Name2", ""), keys["Attitude"], keys["Longitude"], keys["Height"], "Summit", item)
+
+
+def walk_gps_page(walk, number):
+    """A walk's own page in its folder: photos and the link to the GPS file it was saved in."""
+    _, date, title, *_ = next(w for w in WALKS if w[0] == walk)
+    return "\r\n".join([HTML_HEAD % ("%s 照片與航跡" % title), "<h1>%s</h1>" % title, "<p>日期：%s</p>" % date,
+                         "<p>兩天的航跡存在同一個檔案：</p>",
+                         '<p><a href="../gps/w%d.gdb">w%d.gdb</a></p>' % (number, number), HTML_TAIL])
+
+
+def write_walk_gps_files():
+    os.makedirs(os.path.join(DATA, "gps"), exist_ok=True)
+    for number, track, points, summits in WALK_GPS_FILES:
+        source = os.path.join(GPS_SOURCE, "gps", "w%d.gpx" % number)
+        write_utf8(source, gpx([summit_waypoint(item) for item in summits], [(track, points)]))
+        target = os.path.join(DATA, "gps", "w%d.gdb" % number)
+        subprocess.run(["gpsbabel", "-i", "gpx", "-f", source, "-o", "gdb,ver=3", "-F", target], check=True)
+    for walk, number in WALK_GPS_PAGES.items():
+        write_utf8(os.path.join(DATA, "w%d" % walk, "index.htm"), walk_gps_page(walk, number))
+
+
+# The owner's list templates in data/Template/, kept in Big5 (CP950) by an older editor while
+# the pages they make are UTF-8: each declares UTF-8 output. A template is the page head, the
+# row pattern between "<!__RowStart__>" and "<!__RowEnd__>", and the tail; the visit template's
+# row holds the pattern of one visit between "<!__VisitStart__>" and "<!__VisitEnd__>".
+TEMPLATE_HEAD = ("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=utf-8>\r\n<title>__Title__</title>\r\n"
+                 "</head>\r\n<body>\r\n<h1>__Title__ %s</h1>\r\n"
+                 "<p>__SubRegion__ 更新日期：__Date__ 檔案：__FileBase__.__FileExt__</p>\r\n<table border=1>\r\n"
+                 "<tr><th>序</th>%s</tr>\r\n")
+TEMPLATE_TAIL = "</table>\r\n<p>峰嵐錄 山岳列表</p>\r\n</body>\r\n</html>\r\n"
+LIST_HEADINGS = "<th>山名</th><th>標高</th><th>基石</th><th>地區</th><th>已爬</th>"
+LIST_ROW = ('<tr title="__File__"><td>__No__</td><td>__Col1__</td><td align=right>__Col2__</td>'
+            "<td>__Col3__</td><td>__Col4__</td><td>__Col5__</td></tr>")
+VISIT_HEADINGS = "<th>山名</th><th>標高</th><th>行程</th>"
+VISIT_ROW = ("<tr><td>__No__</td><td>__Col1__</td><td align=right>__Col2__</td><td><ul>"
+             "<!__VisitStart__><li>__RefStart__行旅客__VisitNo__：__VisitWalk__（__VisitDate__）__RefEnd__ __MPS__</li>"
+             "<!__VisitEnd__></ul></td></tr>")
+
+
+def list_template(kind, headings, row):
+    return "".join([TEMPLATE_HEAD % (kind, headings), "<!__RowStart__>\r\n", row, "\r\n<!__RowEnd__>\r\n",
+                    TEMPLATE_TAIL])
+
+
+TEMPLATES = [
+    ("山.htm", list_template("山岳列表", LIST_HEADINGS, LIST_ROW)),
+    ("山現狀.htm", list_template("目前列表", LIST_HEADINGS, LIST_ROW)),
+    ("百岳.htm", list_template("百岳級山岳", LIST_HEADINGS, LIST_ROW)),
+    ("百岳現狀.htm", list_template("百岳級山岳目前列表", LIST_HEADINGS, LIST_ROW)),
+    ("百岳造訪.htm", list_template("造訪紀錄", VISIT_HEADINGS, VISIT_ROW)),
+]
+
+
+# Title lists with templates of their own: the sorted list, the current list and the visit page
+# (小百岳 has none).
+TITLE_TEMPLATES = [("百岳", ("百岳.htm", "百岳現狀.htm", "百岳造訪.htm")),
+                   ("五嶽", ("百岳.htm", "百岳現狀.htm", "百岳造訪.htm")),
+                   ("三尖", ("百岳.htm", "百岳現狀.htm", "百岳造訪.htm")),
+                   ("小百岳", ("山.htm", "山現狀.htm"))]
+
+
+def template_settings():
+    """[Template] of the main settings file: the group's templates (key Talvane), the template
+    name of each title list as the subset tree shows it ("百岳 (30)"), each name's templates, and
+    the folders the pages link to."""
+    keys = [("Talvane", "山.htm"), ("TalvaneNoSort", "山現狀.htm")]
+    for title, files in TITLE_TEMPLATES:
+        keys.append(("%s (%d)" % (title, title_count(title)), title))
+        keys += [(title + kind, file) for kind, file in zip(("", "NoSort", "Visit"), files)]
+    return keys + [("OnlineGPSDir", ONLINE_GPS_DIR), ("OnlineDir", ONLINE_DIR)]
+
+
+def write_templates():
+    for name, text in TEMPLATES:
+        write(os.path.join(DATA, "Template", name), text, "cp950")
+
+
 def write_gps_files():
     if not shutil.which("gpsbabel"):
         raise SystemExit("make_sample.py: gpsbabel is needed (apt-get install gpsbabel)")
@@ -928,6 +1046,7 @@ def write_gps_files():
     write_gps_file("古道", gpx(OLD_TRAIL_WAYPOINTS, tracks))
     write_gps_file("瀑布", gpx(item_waypoints(WATERFALLS, "Scenic Area") + MORE_WATERFALL_WAYPOINTS))
     write(os.path.join(DATA, "Mapping.txt"), ini([("GPS", MAPPING)]))
+    write_walk_gps_files()
 
 
 # The nature layout (sample/nature/): a second program folder whose groups are the waterfalls,
@@ -998,12 +1117,12 @@ def main():
         ("Region", [("RegionList", ",".join(REGIONS))] + REGION_MEMBERS + REGION_SETS),
         ("DisplayName", [("Convert%d" % (i + 1), c) for i, c in enumerate(CONVERSIONS)]),
         ("HikingMate", [("Mate%d" % (i + 1), name + ".txt") for i, (name, _) in enumerate(MATES)]),
-        ("Template", [("OnlineDir", ONLINE_DIR)]),
+        ("Template", template_settings()),
         ("Fuzzy", [("Seperators", FUZZY_SEPARATORS), ("NamePairs", FUZZY_NAME_PAIRS)]),
     ]))
     write(os.path.join(HERE, "Local.txt"), ini([
         ("GPS", []),
-        ("Template", [("WalkIndexFile", WALK_INDEX_FILE), ("BlueSkyFile", BLUESKY_FILE)]),
+        ("Template", [("WalkIndexFile", WALK_INDEX_FILE), ("BlueSkyFile", BLUESKY_FILE), ("GPSDir", GPS_DIR)]),
     ]))
     for name, keys in MATES:
         write(os.path.join(DATA, "山友", name + ".txt"), mate_file(name, keys))
@@ -1013,6 +1132,7 @@ def main():
         if link and "http" not in link:
             write_utf8(os.path.join(DATA, link), walk_report_page(n, date, title, items))
     write_utf8(os.path.join(DATA, "guide2.htm"), bluesky_page())
+    write_templates()
     counts = []
     for folder, section, items in GROUPS:
         for entry in items:
