@@ -20,6 +20,7 @@ const QString kAreaSetKey = QStringLiteral("Region");
 void RegionTally::LoadRegions(CGroupBase* group)
 {
     nodes.clear();
+    areaSets.clear();
     Add(kIslandName, kTotal, -1);
     Add(kTownshipTotalName, kTotal, -1);
     if (group)
@@ -45,7 +46,9 @@ void RegionTally::AddAreaSets(const CGroupBase* group)
                                                         kAreaSetKey + QString::number(n));
         if (name.isEmpty())
             break;
-        Add(name, kAreaSet, kIsland);
+        AreaSet set{Add(name, kAreaSet, kIsland), {}};
+        ReadRegionMembers(name, &set.members);
+        areaSets.push_back(std::move(set));
     }
 }
 
@@ -65,14 +68,9 @@ void RegionTally::AddCounties()
 
 int RegionTally::AreaSetOf(const QString& county) const
 {
-    for (int n = 0; n < int(nodes.size()); ++n) {
-        if (nodes[n].kind != kAreaSet)
-            continue;
-        QStringList members;
-        ReadRegionMembers(nodes[n].name, &members);
-        if (members.contains(county))
-            return n;
-    }
+    for (const AreaSet& set : areaSets)
+        if (set.members.contains(county))
+            return set.node;
     return kIsland;
 }
 

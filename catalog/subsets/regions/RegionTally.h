@@ -4,6 +4,7 @@
 // of the group's items that lie in it, how many of them were climbed and how many each hiking
 // companion visited.
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -52,5 +53,12 @@ private:
     void CountItem(int node, int item, const std::array<int, kCounts>& flags);
     void CountTownships();
 
+    // An area set's node and its regions, read once while the tree is built.
+    struct AreaSet {
+        int node = 0;
+        QStringList members;
+    };
+
     std::vector<Node> nodes;
+    std::vector<AreaSet> areaSets;
 };
