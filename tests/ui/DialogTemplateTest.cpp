@@ -48,9 +48,11 @@ TEST(DialogTemplateTest, MalformedTemplatesLoadAsNothing)
     EXPECT_FALSE(DialogTemplate::Parse(Dialog(R"({"id": 3, "kind": "button", "rect": [0,-1,1,1]})")));
     EXPECT_FALSE(DialogTemplate::Parse(Dialog(R"({"id": 3, "kind": "button", "rect": [0,0,1e9,1]})")));
     EXPECT_FALSE(DialogTemplate::Parse(Dialog(R"({"id": 3, "kind": "button", "rect": [0,0.5,1,1]})")));
-    // Two controls of one id could not both be looked up.
+    // Two controls of one id and kind could not be told apart; of different kinds they can.
     EXPECT_FALSE(DialogTemplate::Parse(Dialog(R"({"id": 3, "kind": "button", "rect": [0,0,1,1]},
-                                                 {"id": 3, "kind": "edit", "rect": [0,0,1,1]})")));
+                                                 {"id": 3, "kind": "button", "rect": [0,0,1,1]})")));
+    EXPECT_TRUE(DialogTemplate::Parse(Dialog(R"({"id": 3, "kind": "listview", "rect": [0,0,1,1]},
+                                                {"id": 3, "kind": "button", "rect": [0,0,1,1]})")));
     EXPECT_FALSE(DialogTemplate::Load(99999));
 }
 

@@ -117,6 +117,16 @@ QFont DialogBuilder::FontOf(const DialogTemplate& dialogTemplate)
 QHash<int, QWidget*> DialogBuilder::Build(const DialogTemplate& dialogTemplate,
                                           QWidget* dialog) const
 {
+    QHash<int, QWidget*> controls;
+    for (const auto& [id, widget] : BuildAll(dialogTemplate, dialog))
+        if (!controls.contains(id))
+            controls.insert(id, widget);
+    return controls;
+}
+
+std::vector<DialogBuilder::MadeControl> DialogBuilder::BuildAll(
+    const DialogTemplate& dialogTemplate, QWidget* dialog) const
+{
     const QFont font = FontOf(dialogTemplate);
     const DialogUnits units(font);
     dialog->setFont(font);
@@ -127,14 +137,14 @@ QHash<int, QWidget*> DialogBuilder::Build(const DialogTemplate& dialogTemplate,
     else
         dialog->setFixedSize(size);
 
-    QHash<int, QWidget*> controls;
+    std::vector<MadeControl> controls;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = Create(control, dialog);
         widget->setGeometry(units.ToPixels(control.rect));
         widget->setEnabled(!control.disabled);
         widget->setHidden(control.hidden);
         if (control.id != ControlTemplate::kStaticId)
-            controls.insert(control.id, widget);
+            controls.emplace_back(control.id, widget);
     }
     return controls;
 }

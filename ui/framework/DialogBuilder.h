@@ -9,6 +9,8 @@
 #include <QHash>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -23,8 +25,14 @@ public:
     static QFont FontOf(const DialogTemplate& dialogTemplate);
 
     // Builds every control of the template into dialog; returns the controls by id (controls
-    // with the shared label id are left out).
+    // with the shared label id are left out; of controls sharing an id, the first made).
     QHash<int, QWidget*> Build(const DialogTemplate& dialogTemplate, QWidget* dialog) const;
+
+    // One made control and its id.
+    using MadeControl = std::pair<int, QWidget*>;
+    // Builds like Build, returning every control with its id in template order, so that
+    // controls sharing an id are all kept.
+    std::vector<MadeControl> BuildAll(const DialogTemplate& dialogTemplate, QWidget* dialog) const;
 
 private:
     QWidget* Create(const ControlTemplate& control, QWidget* parent) const;

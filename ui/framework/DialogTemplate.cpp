@@ -117,8 +117,8 @@ std::optional<DialogTemplate> DialogTemplate::Parse(const QByteArray& json)
         auto control = ParseControl(value.toObject());
         if (!control)
             return std::nullopt;
-        if (control->id != ControlTemplate::kStaticId && dialog.Find(control->id))
-            return std::nullopt;  // every looked-up id must be unique
+        if (control->id != ControlTemplate::kStaticId && dialog.Find(control->id, control->kind))
+            return std::nullopt;  // controls sharing an id are told apart by their kind
         dialog.controls.push_back(std::move(*control));
     }
     return dialog;
@@ -128,6 +128,14 @@ const ControlTemplate* DialogTemplate::Find(int controlId) const
 {
     for (const ControlTemplate& control : controls)
         if (control.id == controlId)
+            return &control;
+    return nullptr;
+}
+
+const ControlTemplate* DialogTemplate::Find(int controlId, ControlKind kind) const
+{
+    for (const ControlTemplate& control : controls)
+        if (control.id == controlId && control.kind == kind)
             return &control;
     return nullptr;
 }

@@ -44,5 +44,7 @@ struct DialogTemplate {
     // Parses a template's JSON text; nothing when it is malformed.
     static std::optional<DialogTemplate> Parse(const QByteArray& json);
 
+    // The first control of that id (and kind); null when there is none.
     const ControlTemplate* Find(int controlId) const;
+    const ControlTemplate* Find(int controlId, ControlKind kind) const;
 };

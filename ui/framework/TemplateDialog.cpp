@@ -16,11 +16,13 @@ bool CTemplateDialog::CreateFromTemplate(DialogBuilder& builder)
     const auto dialogTemplate = DialogTemplate::Load(templateId_);
     if (!dialogTemplate)
         return false;
-    controls_ = builder.Build(*dialogTemplate, this);
     units_ = DialogUnits(DialogBuilder::FontOf(*dialogTemplate));
-    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it)
-        if (auto* button = qobject_cast<QAbstractButton*>(it.value()))
-            commands_.ConnectButton(button, it.key());
+    // Every button issues its id, also one that shares the id with another control.
+    for (const auto& [id, widget] : builder.BuildAll(*dialogTemplate, this)) {
+        controls_[id].append(widget);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            commands_.ConnectButton(button, id);
+    }
     created_ = true;
     return true;
 }

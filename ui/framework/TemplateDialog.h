@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QList>
 
 class CTemplateDialog : public QDialog {
     Q_OBJECT
@@ -21,12 +22,20 @@ public:
     // False when the template could not be loaded; the dialog is then empty.
     bool IsCreated() const { return created_; }
 
-    // The control of that id, null when the template has none.
-    QWidget* GetDlgItem(int id) const { return controls_.value(id); }
+    // The control of that id (of several sharing it, the first made), null when the template
+    // has none.
+    QWidget* GetDlgItem(int id) const { return controls_.value(id).value(0); }
+    // Every control of that id, in template order.
+    QList<QWidget*> DlgItems(int id) const { return controls_.value(id); }
+    // The first control of that id that is a T: a template may give one id to controls of
+    // different kinds (a list and a button), each reached by its type.
     template <class T>
     T* DlgItem(int id) const
     {
-        return qobject_cast<T*>(GetDlgItem(id));
+        for (QWidget* widget : controls_.value(id))
+            if (T* control = qobject_cast<T*>(widget))
+                return control;
+        return nullptr;
     }
 
     CommandDispatch& Commands() { return commands_; }
@@ -42,5 +51,5 @@ private:
     bool created_ = false;
     DialogUnits units_{0, 0};
     CommandDispatch commands_;
-    QHash<int, QWidget*> controls_;
+    QHash<int, QList<QWidget*>> controls_;
 };
