@@ -1,5 +1,6 @@
 // The visit page of 5,000 peaks with ten visits each, over a walk index page of 1,999 walks and a
 // GPS folder of 500 walk files, against loading the same peaks from their item files.
+#include "BenchFiles.h"
 #include "GeneratedPeaks.h"
 #include "catalog/GroupTable.h"
 #include "catalog/talvane/GroupTalvane.h"
@@ -60,23 +61,6 @@ private:
     std::vector<std::array<QString, 2>> rows;
 };
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(platform::FolderOf(path));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-}
-
-QByteArray WalkIndexPage()
-{
-    QString page = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>walks</title></head><body><table>\r\n");
-    for (int w = 1; w <= kWalks; ++w)
-        page += QStringLiteral("<tr><td align=center>%1</td><td><a href=\"r%1.htm\">行程%1</a></td>"
-                               "<td align=center>南投</td><td>2020/1/%2</td></tr>\r\n").arg(w).arg(w % 28 + 1);
-    return platform::ToUtf8(page + QStringLiteral("</table></body></html>\r\n"));
-}
-
 const char kTemplate[] =
     "<html><head><meta charset=\"utf-8\"><title>__Title__</title></head><body><p>__Date__</p><table>\r\n"
     "<!__RowStart__><tr><td>__No__</td><td>__Col1__</td><td>__Col2__</td><td><ul>"
@@ -93,15 +77,15 @@ struct Catalog {
     {
         folder = platform::JoinPath(dir.path(), QStringLiteral("山"));
         for (int i = 0; i < kPeaks; ++i)
-            WriteFile(platform::JoinPath(folder, generated_peaks::PeakFileName(i)), generated_peaks::PeakFile(i));
-        WriteFile(In(u"峰嵐錄.txt"), QByteArray("\xff\xfe", 2) + platform::ToUtf16Le(u"[DataGroup]\r\nGroup1=山\r\n"));
-        WriteFile(In(u"visit.htm"), kTemplate);
-        WriteFile(In(u"walk2.htm"), WalkIndexPage());
+            bench_files::WriteFile(platform::JoinPath(folder, generated_peaks::PeakFileName(i)), generated_peaks::PeakFile(i));
+        bench_files::WriteFile(In(u"峰嵐錄.txt"), QByteArray("\xff\xfe", 2) + platform::ToUtf16Le(u"[DataGroup]\r\nGroup1=山\r\n"));
+        bench_files::WriteFile(In(u"visit.htm"), kTemplate);
+        bench_files::WriteFile(In(u"walk2.htm"), bench_files::WalkIndexPage(kWalks));
         QFile source(kGpsSource);
         source.open(QIODevice::ReadOnly);
         const QByteArray gps = source.readAll();
         for (int w = 1; w <= kGpsFiles; ++w)
-            WriteFile(In(QStringLiteral("gps/w%1.gdb").arg(w)), gps);
+            bench_files::WriteFile(In(QStringLiteral("gps/w%1.gdb").arg(w)), gps);
         platform::SetProgramFolder(dir.path());
     }
     QString In(QStringView relative) const { return platform::JoinPath(dir.path(), relative); }

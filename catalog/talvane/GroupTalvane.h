@@ -79,6 +79,9 @@ public:
     bool JoinNamesVisitedOn(int walkNumber, QString* text) override;
     bool FindItemsByAtlasRef(int code, int* count, QList<int>* indices) override;
     bool JoinNamesByAtlasRef(int code, QString* text) override;
+    // Appends the names of the items, each after a "," unless the text is still empty: the text
+    // of the two Join look-ups for the items they found.
+    void JoinItemNames(const QList<int>& items, QString* text) const;
 
     // The item list: columns, rows, sorting and summaries (GroupTalvaneList.cpp,
     // GroupTalvaneSort.cpp, GroupTalvaneSummary.cpp). Rows carry the values of ItemRowValue;

@@ -141,26 +141,28 @@ bool CGroupTalvane::FindItemsByAtlasRef(int code, int* count, QList<int>* indice
     return true;
 }
 
-// Appends the names of the items, each after a "," unless the text is still empty.
-static void JoinNames(const CGroupTalvane& group, const QList<int>& items, QString* text)
+void CGroupTalvane::JoinItemNames(const QList<int>& items, QString* text) const
 {
     if (!text)
         return;
     for (int i : items) {
+        const TalvaneItemRecord* r = Record(i);
+        if (!r)
+            continue;
         if (!text->isEmpty())
             text->append(QLatin1Char(','));
-        text->append(FieldText(group.Record(i)->Name));
+        text->append(FieldText(r->Name));
     }
 }
 
 bool CGroupTalvane::JoinNamesVisitedOn(int walkNumber, QString* text)
 {
-    JoinNames(*this, ItemsWithCode(&TalvaneItemRecord::Visits, walkNumber), text);
+    JoinItemNames(ItemsWithCode(&TalvaneItemRecord::Visits, walkNumber), text);
     return true;
 }
 
 bool CGroupTalvane::JoinNamesByAtlasRef(int code, QString* text)
 {
-    JoinNames(*this, ItemsWithCode(&TalvaneItemRecord::AtlasRefs, code), text);
+    JoinItemNames(ItemsWithCode(&TalvaneItemRecord::AtlasRefs, code), text);
     return true;
 }

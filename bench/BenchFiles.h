@@ -1,0 +1,31 @@
+#pragma once
+// Files the benchmarks lay out in their temporary program folders: any file by its bytes, and
+// the owner's walk index page of walks 1 to n with relative report links.
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+namespace bench_files {
+
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(platform::FolderOf(path));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+inline QByteArray WalkIndexPage(int walks)
+{
+    QString page = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>walks</title></head><body><table>\r\n");
+    for (int w = 1; w <= walks; ++w)
+        page += QStringLiteral("<tr><td align=center>%1</td><td><a href=\"r%1.htm\">行程%1</a></td>"
+                               "<td align=center>南投</td><td>2020/1/%2</td></tr>\r\n").arg(w).arg(w % 28 + 1);
+    return platform::ToUtf8(page + QStringLiteral("</table></body></html>\r\n"));
+}
+
+} // namespace bench_files
