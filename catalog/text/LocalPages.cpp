@@ -14,9 +14,15 @@ const QString kDefaultWalkIndexName = QStringLiteral("walk2.htm");
 const QString kDefaultBlueSkyName = QStringLiteral("guide2.htm");
 const QString kQuillAtlasName = QStringLiteral("山友\\岫禾圖集.txt");
 
-// A [Template] path of "Local.txt": a relative value lies under the program folder, as the
-// other machine-local paths do; empty when the key is missing or empty.
-QString TemplatePath(const QString& key)
+QString TemplatePathOr(const QString& key, const QString& defaultName)
+{
+    const QString path = LocalTemplatePath(key);
+    return path.isEmpty() ? platform::JoinPath(DataFolder(), defaultName) : path;
+}
+
+} // namespace
+
+QString LocalTemplatePath(const QString& key)
 {
     const QString value = platform::GetProfileString(LocalSettingsPath(), kTemplateSection, key);
     if (value.isEmpty())
@@ -26,17 +32,9 @@ QString TemplatePath(const QString& key)
     return platform::JoinPath(program, value);
 }
 
-QString TemplatePathOr(const QString& key, const QString& defaultName)
-{
-    const QString path = TemplatePath(key);
-    return path.isEmpty() ? platform::JoinPath(DataFolder(), defaultName) : path;
-}
-
-} // namespace
-
 QString WalkIndexFile()
 {
-    return TemplatePath(kWalkIndexKey);
+    return LocalTemplatePath(kWalkIndexKey);
 }
 
 QString WalkIndexFileOrDefault()

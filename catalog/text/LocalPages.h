@@ -2,6 +2,9 @@
 // The paths of the owner's outside pages, named in section [Template] of "Local.txt".
 #include <QString>
 
+// A [Template] path of "Local.txt": a relative value lies under the program folder, as the
+// other machine-local paths do; empty when the key is missing or empty.
+QString LocalTemplatePath(const QString& key);
 // [Template] WalkIndexFile; empty when not set.
 QString WalkIndexFile();
 // [Template] WalkIndexFile, or the data folder's "walk2.htm" when not set.
