@@ -23,6 +23,8 @@ struct FindDialogRequest {
     QString searchText;
     int walkNumber = 0;  // the walk whose visits the dialog may write, 0 for none
     int atlasCode = 0;   // the atlas page whose references the dialog may write, 0 for none
+    int mateVisitCode = 0;      // the companion visit the dialog may write, 0 for none
+    int defaultTripNumber = 0;  // the trip number its assign button shows with a companion visit
 };
 
 struct FindDialogResult {
@@ -32,11 +34,12 @@ struct FindDialogResult {
     bool wroteAtlasRef = false;
 };
 
-// What a search opened for a walk or an atlas page tells its caller: whether it wrote one; true
-// when it was opened for neither.
-inline bool WroteWhatWasAsked(const FindDialogResult& result, int walkNumber, int atlasCode)
+// What a search opened for a walk, a companion visit or an atlas page tells its caller: whether
+// it wrote one; true when it was opened for none of them.
+inline bool WroteWhatWasAsked(const FindDialogResult& result, int walkNumber, int atlasCode,
+                              int mateVisitCode = 0)
 {
-    if (walkNumber > 0)
+    if (walkNumber > 0 || mateVisitCode > 0)
         return result.wroteVisit;
     if (atlasCode > 0)
         return result.wroteAtlasRef;

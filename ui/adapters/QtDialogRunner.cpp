@@ -44,6 +44,8 @@ FindDialogResult QtDialogRunner::RunPeakSearch(const FindDialogRequest& request)
     dialog.initialText = request.searchText;
     dialog.walkNumber = request.walkNumber;
     dialog.atlasCode = request.atlasCode;
+    dialog.mateVisitCode = request.mateVisitCode;
+    dialog.defaultTripNumber = request.defaultTripNumber;
     dialog.DoModal();
     return {dialog.resultRegion, dialog.resultStone, dialog.visitAssigned, dialog.atlasAssigned};
 }
