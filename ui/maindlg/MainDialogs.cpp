@@ -1,7 +1,10 @@
 #include "ui/maindlg/MainDialogs.h"
 
 #include "catalog/subsets/titles/SubsetTitle.h"
+#include "ui/dialogs/compare/DlgCompareGuide.h"
+#include "ui/dialogs/compare/DlgCompareHiking.h"
 #include "ui/dialogs/compare/DlgCompareList.h"
+#include "ui/dialogs/compare/DlgCompareWalk.h"
 #include "ui/dialogs/find/DlgFindPlant.h"
 #include "ui/dialogs/input/InputDialogs.h"
 #include "ui/dialogs/statistics/DlgRegionStatic.h"
@@ -26,9 +29,34 @@ void CMainDialogs::CompareList(QWidget* parent, CGroupBase* group, CSubsetBase* 
     dialog.DoModal();
 }
 
-void CMainDialogs::CompareWalks(QWidget*, CGroupBase*) {}
-void CMainDialogs::CompareGuide(QWidget*, CGroupBase*, int) {}
-void CMainDialogs::CompareHiking(QWidget*, CGroupBase*, int) {}
+void CMainDialogs::CompareWalks(QWidget* parent, CGroupBase* group)
+{
+    if (!group)
+        return;
+    CDlgCompareWalk dialog(group, parent);
+    dialog.DoModal();
+}
+
+// Mode 0 compares with the BlueSky atlas, 1 with 岫禾圖集.
+void CMainDialogs::CompareGuide(QWidget* parent, CGroupBase* group, int mode)
+{
+    if (!group)
+        return;
+    CDlgCompareGuide dialog(group, inputs_, parent);
+    dialog.mode = mode;
+    dialog.DoModal();
+}
+
+// Only the peak group has companions; an index past its companions opens nothing.
+void CMainDialogs::CompareHiking(QWidget* parent, CGroupBase* group, int companion)
+{
+    auto* peaks = dynamic_cast<CGroupTalvane*>(group);
+    if (!peaks || !peaks->Mate(companion))
+        return;
+    CDlgCompareHiking dialog(peaks, companion, inputs_, parent);
+    dialog.DoModal();
+}
+
 void CMainDialogs::RegionStatistics(QWidget* parent, CGroupBase* group)
 {
     if (!group)

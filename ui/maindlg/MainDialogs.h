@@ -1,8 +1,9 @@
 #pragma once
-// The dialogs of the main dialog's commands, as this build has them: the list comparison (on a
-// title list only), the region statistics, the add-plant input (through the input dialogs) and
-// the plant search (run in pick mode over the parent, started with the text). The walk and
-// atlas comparisons and the itineraries open nothing yet.
+// The dialogs of the main dialog's commands: the list comparison (on a title list only), the
+// walk table and atlas comparisons, a companion's itinerary (the peak group's companions only),
+// the region statistics, the add-plant input and the plant search (run in pick mode over the
+// parent, started with the text). The atlas, itinerary and add-plant dialogs take their typed
+// input through the input dialogs.
 #include "ui/maindlg/IMainDialogs.h"
 
 #include <memory>
