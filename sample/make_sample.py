@@ -12,7 +12,9 @@ gps-source/ from the items' own coordinates; Mapping.txt names the waypoints of 
 files do not. The walks' own GPS files are in data/gps/ (gpsbabel again, from gps-source/gps/), one
 walk's file named only by that walk's page data/w52/index.htm; the owner's list templates, in
 Big5, are in data/Template/ (the pages the program writes from them go to data/TableMT/, which
-is not kept).
+is not kept), with the walk report templates in UTF-8 (their pages go to data/walk3/ and
+data/walk4/, not kept either; the one report page the owner published, data/walk3a.htm, is an
+older copy that the reports refresh).
 
 The second layout, nature/ (its own two settings files), shows the waterfalls, the plants and
 the old trails of the same data folder.
@@ -215,8 +217,10 @@ PEAKS = [
                    bluesky=["(十三015)郡大山"])),
     ("秀姑巒山", peak("秀姑巒山", "", 3825, "一等三角點", "花蓮縣,南投縣", 23.4975, 121.0572, "SIOUGULUAN",
                      bluesky=["(十四027)秀姑巒山"], mates=[("Wendy", ["2017.10.7"])])),
+    # Its BlueSky reference still in the old form "藍天圖集[volume]title" (no page): the atlas
+    # comparison pairs it with its page and rewrites it.
     ("向陽山", peak("向陽山", "", 3602, "三等6128", "台東縣,高雄市", 23.2889, 121.0030, "SIANGYANG",
-                   bluesky=["(十八012)向陽山"], mates=[("阿凱", ["2013/3/30"])])),
+                   bluesky=["藍天圖集[18]向陽山"], mates=[("阿凱", ["2013/3/30"])])),
     ("三叉山", peak("三叉山", "", 3496, "三等三角點", "台東縣,高雄市", 23.2931, 121.0453, "SANCHA",
                    bluesky=["(十八013)嘉明湖"], quill=["十六022-嘉明湖"],
                    mates=[("阿凱", ["2013/3/31"]), ("Wendy", ["2021.11.6"])])),
@@ -483,20 +487,26 @@ BLUESKY_FILE = "data\\guide2.htm"
 FUZZY_SEPARATORS = "，、 ,()（）"
 FUZZY_NAME_PAIRS = "台臺峯峰嶺岭"
 
-# BlueSky atlas pages that no item names (the atlas has more pages than the owner's items); a
-# link None gives a row without a link.
-MORE_BLUESKY = [("五040", "南湖東峰", None), ("十五050", "大水窟山", "https://bluesky.example.org/atlas/15/050.htm")]
+# The old form of a BlueSky reference: this word, then the volume number in brackets, then the title.
+OLD_STYLE_BLUESKY = "藍天圖集["
+
+# BlueSky atlas pages that no item names (the atlas has more pages than the owner's items; 向陽山's
+# file names its page old-style); a link None gives a row without a link.
+MORE_BLUESKY = [("五040", "南湖東峰", None), ("十五050", "大水窟山", "https://bluesky.example.org/atlas/15/050.htm"),
+                ("十八012", "向陽山", "https://bluesky.example.org/atlas/18/012.htm")]
 
 # 岫禾圖集 pages that no item names.
 MORE_QUILL = ["十二036-八通關草原"]
 
 # Companions' trips in their own files: (entry key, link key, [(trip text, link), ...]), the
 # trip texts in the forms companions write ("title [date]", "【title】date～date-rest",
-# "title (date)", "title（date）"). Wendy's file keeps Title only, so its entry and link keys
-# would be the same: it lists no trips.
+# "title (date)", "title（date）"), each on the date of the peaks' visits with that companion but
+# one trip on which no peak was recorded. Wendy's file keeps Title only, so its entry and link
+# keys would be the same: it lists no trips.
 MATE_TRIPS = {
     "阿凱": ("阿凱", "阿凱Link", [
         ("玉山主峰單攻 [2016/04/09]", "https://akai.example.net/2016/04/yushan.html"),
+        ("加里山、哈堪尼山 [2014/05/03]", "https://akai.example.net/2014/05/jiali.html"),
         ("向陽山、嘉明湖 [2013/03/30]", "https://akai.example.net/2013/03/jiaming.html"),
         ("合歡山主峰 (2012/02/04)", "https://akai.example.net/2012/02/hehuan.html"),
         ("七星山跨年（2011/12/31）", "https://akai.example.net/2011/12/cising.html"),
@@ -713,12 +723,13 @@ def atlas_volume_page(text, dashed):
 
 def atlas_pages(key, dashed, more):
     """The distinct pages of one atlas that the item files name (first title wins), then more;
-    each as (volume name, page, title, link or None), by volume and page."""
+    each as (volume name, page, title, link or None), by volume and page. An old-style reference
+    (no page) names none."""
     pages = {}
     for _, _, items in GROUPS:
         for entry in items:
             for k, value in entry[1]:
-                if k.startswith(key) and k[len(key):].isdigit():
+                if k.startswith(key) and k[len(key):].isdigit() and not value.startswith(OLD_STYLE_BLUESKY):
                     volume, page, title = atlas_volume_page(value, dashed)
                     pages.setdefault((volume, page), title)
     for value in more:
@@ -810,7 +821,7 @@ def quill_index():
     keys = []
     for i, (volume, page, title, link) in enumerate(quill_rows()):
         keys += [("Quill%d" % (i + 1), "%s%03d-%s" % (volume, page, title)), ("QuillLink%d" % (i + 1), link)]
-    return ini([("岫禾圖集", keys)])
+    return ini([("Guide", keys)])
 
 
 def mate_file(name, keys):
@@ -1019,6 +1030,51 @@ TITLE_TEMPLATES = [("百岳", ("百岳.htm", "百岳現狀.htm", "百岳造訪.h
                    ("小百岳", ("山.htm", "山現狀.htm"))]
 
 
+# The walk report templates in data/Template/, UTF-8: one page per city of the region list, the
+# navigation over all cities and their regions (a city part between "<!__CityStart__>" and
+# "<!__CityEnd__>" holding the region item between "<!__RegionStart__>" and "<!__RegionEnd__>",
+# "%c" there the city's page letter), then one block per region of the page's city between
+# "<!__RegionStart2__>" and "<!__RegionEnd2__>" with its row between "<!__RowStart__>" and
+# "<!__RowEnd__>"; walk4's row repeats its column between "<!__ColStart__>" and "<!__ColEnd__>".
+# A "%" outside those parts is text as written.
+def walk_template(kind, title, heading, table_head, row):
+    return "\r\n".join([
+        "<!DOCTYPE html>", "<html>", "<head>", "<meta charset=utf-8>", "<title>%s</title>" % title, "</head>", "<body>",
+        "<h1>%s</h1>" % heading, "<ul>",
+        '<!__CityStart__><li><a href="%s%%c.htm">__City__</a>：<!__RegionStart__> '
+        '<a href="%s%%c.htm#r__Jump__">__Region__</a><!__RegionEnd__></li>' % (kind, kind),
+        "<!__CityEnd__></ul>",
+        '<!__RegionStart2__><h2 id="r__Jump__">__Region__</h2>', "<table border=1>", table_head,
+        "<!__RowStart__>%s" % row, "<!__RowEnd__></table>",
+        "<!__RegionEnd2__><p>峰嵐錄 行程表：100% 手工整理</p>", "</body>", "</html>", ""])
+
+
+WALK_LINK = '<a href="__Ref__">__Title__</a>'
+WALK_TEMPLATES = [
+    ("walk3_template.htm", walk_template(
+        "walk3", "行旅客：__City__的行程", "__City__的行程",
+        "<tr><th>編號</th><th>行程</th><th>日期</th><th>天數</th></tr>",
+        "<tr><td>__No__</td><td>%s</td><td>__Date__</td><td>__Place__</td></tr>" % WALK_LINK)),
+    ("walk4_template.htm", walk_template(
+        "walk4", "行旅客：__City__的山岳", "__City__的山岳與行程",
+        "<tr><th>山岳</th><th>行程與藍天圖集</th></tr>",
+        "<tr><td>__Talvane__</td><td>%s（__Date__）</td><!__ColStart__><td>%s（__Date__）</td><!__ColEnd__></tr>"
+        % (WALK_LINK, WALK_LINK))),
+]
+# Where the owner keeps the published report pages (Local.txt [Template] WalkIndexFile3 and
+# WalkIndexFile4, "%c" the page letter): beside the walk index, so that the walks' relative links
+# hold. Only the first city's walk3 page was published yet, an older text of it; the reports
+# refresh a published page and make no new one.
+WALK3_COPIES = "data\\walk3%c.htm"
+WALK4_COPIES = "data\\walk4%c.htm"
+PUBLISHED_WALK3_PAGE = ("walk3a.htm", "\r\n".join([
+    "<!DOCTYPE html>", "<html>", "<head>", "<meta charset=utf-8>", "<title>行旅客：台北市的行程</title>", "</head>",
+    "<body>", "<h1>台北市的行程</h1>", '<h2 id="r1">士林</h2>', "<table border=1>",
+    "<tr><th>編號</th><th>行程</th><th>日期</th><th>天數</th></tr>",
+    '<tr><td>8</td><td><a href="walks/w8.htm">七星山夢幻湖、劍潭山夜景</a></td><td>2018/2/17</td><td>1天</td></tr>',
+    "</table>", "</body>", "</html>", ""]))
+
+
 def template_settings():
     """[Template] of the main settings file: the group's templates (key Talvane), the template
     name of each title list as the subset tree shows it ("百岳 (30)"), each name's templates, and
@@ -1033,6 +1089,9 @@ def template_settings():
 def write_templates():
     for name, text in TEMPLATES:
         write(os.path.join(DATA, "Template", name), text, "cp950")
+    for name, text in WALK_TEMPLATES:
+        write_utf8(os.path.join(DATA, "Template", name), text)
+    write_utf8(os.path.join(DATA, PUBLISHED_WALK3_PAGE[0]), PUBLISHED_WALK3_PAGE[1])
 
 
 def write_gps_files():
@@ -1122,7 +1181,8 @@ def main():
     ]))
     write(os.path.join(HERE, "Local.txt"), ini([
         ("GPS", []),
-        ("Template", [("WalkIndexFile", WALK_INDEX_FILE), ("BlueSkyFile", BLUESKY_FILE), ("GPSDir", GPS_DIR)]),
+        ("Template", [("WalkIndexFile", WALK_INDEX_FILE), ("BlueSkyFile", BLUESKY_FILE), ("GPSDir", GPS_DIR),
+                      ("WalkIndexFile3", WALK3_COPIES), ("WalkIndexFile4", WALK4_COPIES)]),
     ]))
     for name, keys in MATES:
         write(os.path.join(DATA, "山友", name + ".txt"), mate_file(name, keys))

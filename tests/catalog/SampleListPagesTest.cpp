@@ -72,7 +72,9 @@ TEST_F(SampleListPagesTest, TemplatesAreBig5DeclaringUtf8AndValidHtml)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty())
         GTEST_SKIP() << "xmllint is not installed; apt-get install libxml2-utils";
-    const QStringList files = QDir(TemplateFolder()).entryList(QDir::Files, QDir::Name);
+    // The list templates; the walk report templates beside them are UTF-8.
+    QStringList files = QDir(TemplateFolder()).entryList(QDir::Files, QDir::Name);
+    files.removeIf([](const QString& name) { return name.endsWith(QStringLiteral("_template.htm")); });
     ASSERT_EQ(files.size(), 5);
     QString all;
     for (const QString& name : files) {
