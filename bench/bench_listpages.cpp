@@ -97,24 +97,14 @@ Catalog& TheCatalog()
     return catalog;
 }
 
-std::unique_ptr<CGroupTable> LoadPeaks(benchmark::State& state)
-{
-    platform::ClearProfileCache();
-    auto table = std::make_unique<CGroupTable>();
-    table->SetGroupClasses({{[] { return std::make_unique<CGroupTalvane>(); }, 0}});
-    table->LoadSettings();
-    const CGroupBase* group = table->GetGroup(0, nullptr);
-    if (!group || group->ItemCount() != kPeaks)
-        state.SkipWithError("not every file loaded");
-    return table;
-}
 
 // Loading the peaks from their item files, as the group table does it.
 void BM_LoadPeaks(benchmark::State& state)
 {
     TheCatalog();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadPeaks(state));
+        if (!bench_files::LoadPeakTable(kPeaks))
+            state.SkipWithError("not every file loaded");
     state.SetItemsProcessed(state.iterations() * kPeaks);
 }
 
@@ -122,7 +112,11 @@ void BM_LoadPeaks(benchmark::State& state)
 void BM_WriteVisitPage(benchmark::State& state)
 {
     Catalog& c = TheCatalog();
-    const std::unique_ptr<CGroupTable> table = LoadPeaks(state);
+    const std::unique_ptr<CGroupTable> table = bench_files::LoadPeakTable(kPeaks);
+    if (!table) {
+        state.SkipWithError("not every file loaded");
+        return;
+    }
     const PeakRows rows(kPeaks);
     WalkListHtmlInput input;
     input.templatePath = c.In(u"visit.htm");

@@ -50,18 +50,6 @@ Catalog& TheCatalog()
     return catalog;
 }
 
-// Loads the peak group from its item files (the catalog already written); null when not every
-// file loaded.
-std::unique_ptr<CGroupTable> LoadPeaks()
-{
-    platform::ClearProfileCache();
-    auto table = std::make_unique<CGroupTable>();
-    table->SetGroupClasses({{[] { return std::make_unique<CGroupTalvane>(); }, 0}});
-    table->LoadSettings();
-    const CGroupBase* group = table->GetGroup(0, nullptr);
-    return group && group->ItemCount() == kPeaks ? std::move(table) : nullptr;
-}
-
 // Opens the dialog on the group; the number of rows listed.
 int OpenDialog(CGroupBase* group)
 {
@@ -74,7 +62,7 @@ void BM_LoadPeaks(benchmark::State& state)
 {
     TheCatalog();
     for (auto _ : state)
-        if (!LoadPeaks())
+        if (!bench_files::LoadPeakTable(kPeaks))
             state.SkipWithError("not every file loaded");
     state.SetItemsProcessed(state.iterations() * kPeaks);
 }
@@ -82,7 +70,7 @@ void BM_LoadPeaks(benchmark::State& state)
 void BM_OpenWalkDialog(benchmark::State& state)
 {
     TheCatalog();
-    const auto table = LoadPeaks();
+    const auto table = bench_files::LoadPeakTable(kPeaks);
     if (!table) {
         state.SkipWithError("not every file loaded");
         return;
@@ -98,7 +86,7 @@ void PrintSummary()
 {
     TheCatalog();
     std::unique_ptr<CGroupTable> table;
-    const double load = BestOfRunsMs(kSummaryRuns, [&] { table = LoadPeaks(); });
+    const double load = BestOfRunsMs(kSummaryRuns, [&] { table = bench_files::LoadPeakTable(kPeaks); });
     if (!table) {
         std::printf("\nNot every peak file loaded.\n");
         return;

@@ -74,23 +74,13 @@ Catalog& TheCatalog()
     return catalog;
 }
 
-std::unique_ptr<CGroupTable> LoadPeaks(benchmark::State& state)
-{
-    platform::ClearProfileCache();
-    auto table = std::make_unique<CGroupTable>();
-    table->SetGroupClasses({{[] { return std::make_unique<CGroupTalvane>(); }, 0}});
-    table->LoadSettings();
-    const CGroupBase* group = table->GetGroup(0, nullptr);
-    if (!group || group->ItemCount() != kPeaks)
-        state.SkipWithError("not every file loaded");
-    return table;
-}
 
 void BM_LoadPeaks(benchmark::State& state)
 {
     TheCatalog();
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadPeaks(state));
+        if (!bench_files::LoadPeakTable(kPeaks))
+            state.SkipWithError("not every file loaded");
     state.SetItemsProcessed(state.iterations() * kPeaks);
 }
 
@@ -98,7 +88,11 @@ void BM_LoadPeaks(benchmark::State& state)
 void BM_WriteWalkReports(benchmark::State& state)
 {
     Catalog& c = TheCatalog();
-    const std::unique_ptr<CGroupTable> table = LoadPeaks(state);
+    const std::unique_ptr<CGroupTable> table = bench_files::LoadPeakTable(kPeaks);
+    if (!table) {
+        state.SkipWithError("not every file loaded");
+        return;
+    }
     CGroupBase* peaks = table->GetGroup(0, nullptr);
     WalkIndex walks;
     ReadHtmlTableRowsToList(c.In(u"walk2.htm"_qs), &walks);
@@ -116,7 +110,11 @@ void BM_WriteWalkReports(benchmark::State& state)
 void BM_WriteStep(benchmark::State& state)
 {
     Catalog& c = TheCatalog();
-    const std::unique_ptr<CGroupTable> table = LoadPeaks(state);
+    const std::unique_ptr<CGroupTable> table = bench_files::LoadPeakTable(kPeaks);
+    if (!table) {
+        state.SkipWithError("not every file loaded");
+        return;
+    }
     CGroupBase* peaks = table->GetGroup(0, nullptr);
     WalkIndex walks;
     ReadHtmlTableRowsToList(c.In(u"walk2.htm"_qs), &walks);
