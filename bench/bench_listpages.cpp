@@ -97,7 +97,6 @@ Catalog& TheCatalog()
     return catalog;
 }
 
-
 // Loading the peaks from their item files, as the group table does it.
 void BM_LoadPeaks(benchmark::State& state)
 {

@@ -74,7 +74,6 @@ Catalog& TheCatalog()
     return catalog;
 }
 
-
 void BM_LoadPeaks(benchmark::State& state)
 {
     TheCatalog();
