@@ -10,6 +10,8 @@ namespace {
 // page 950 (the euro sign, the full-width tilde, dashes, the ETEN rows F9D6-F9FE); its
 // "windows-950" is Microsoft's table.
 constexpr const char* kAnsiCodePage = "windows-950";
+// Bytes from here up may begin a two-byte character.
+constexpr unsigned char kFirstNonAscii = 0x80;
 }
 
 QString FromUtf8(QByteArrayView bytes)
@@ -31,8 +33,17 @@ bool IsValidUtf8(QByteArrayView bytes)
 
 QString FromAnsi(QByteArrayView bytes)
 {
-    QStringDecoder decoder(kAnsiCodePage, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes);
+    // The decoder holds back a lead byte that ends the input, waiting for its trail byte. A
+    // line end fed after the bytes makes it one U+FFFD like any other byte that is no
+    // character (the line end is no trail byte and decodes as itself); then it is taken off.
+    // Only bytes ending in a byte above ASCII can end in a lead byte.
+    QStringDecoder decoder(kAnsiCodePage);
+    QString text = decoder.decode(bytes);
+    if (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) >= kFirstNonAscii) {
+        text += decoder.decode(QByteArrayView("\n", 1));
+        text.chop(1);
+    }
+    return text;
 }
 
 QByteArray ToAnsi(QStringView text, bool* lossless)

@@ -49,6 +49,18 @@ TEST(CodePage, Cp950LossIsReportedPerCharacter)
     ASSERT_EQ(text.size(), 5);
     EXPECT_EQ(text.mid(1), QStringLiteral("=") + QChar(text[2]) + "\r\n");
     EXPECT_NE(text[0], QChar(u'='));
+    // A lead byte that ends the bytes is one replacement too, not dropped.
+    const struct {
+        const char* bytes;
+        const char16_t* text;
+    } ends[] = {
+        {"\xa4", u"\uFFFD"},
+        {"k0=\xa4", u"k0=\uFFFD"},
+        {"\xa4\x40\xa4", u"\u4E00\uFFFD"},
+        {"\xa4\x40", u"\u4E00"},
+    };
+    for (const auto& end : ends)
+        EXPECT_EQ(FromAnsi(end.bytes), QString::fromUtf16(end.text)) << end.bytes;
 }
 
 TEST(CodePage, Utf8ValidityIsStrict)
