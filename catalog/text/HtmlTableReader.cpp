@@ -190,12 +190,26 @@ bool IsSameAtlasPage(const GuideEntry& a, const GuideEntry& b)
     return a.volume == b.volume && a.page == b.page && a.title == b.title;
 }
 
-// Drops every entry equal to the one before it in the sorted order.
+// Whether an entry kept from groupStart on (the kept entries of its volume and page) equals it.
+bool IsKeptAlready(const QList<GuideEntry>& entries, qsizetype groupStart, qsizetype kept,
+                   const GuideEntry& entry)
+{
+    for (qsizetype k = groupStart; k < kept; ++k)
+        if (IsSameAtlasPage(entries[k], entry))
+            return true;
+    return false;
+}
+
+// Drops every entry equal to one kept before it in the sorted order. Entries of one volume and
+// page stand together but keep the page's row order, so a repeat need not follow its first.
 void DropRepeatedEntries(QList<GuideEntry>* entries)
 {
     qsizetype kept = 0;
+    qsizetype groupStart = 0;
     for (qsizetype i = 0; i < entries->size(); ++i) {
-        if (i > 0 && IsSameAtlasPage((*entries)[i], (*entries)[i - 1]))
+        if (kept > 0 && CompareGuideEntries((*entries)[kept - 1], (*entries)[i]) != 0)
+            groupStart = kept;
+        if (IsKeptAlready(*entries, groupStart, kept, (*entries)[i]))
             continue;
         if (kept != i)
             (*entries)[kept].Assign((*entries)[i]);
@@ -314,5 +328,7 @@ int GetWalkGpsNumber(const QString& folder, int walk)
     const qsizetype w = window.indexOf(kWalkFilePrefix);
     if (w < 0)
         return 0;
-    return ParseDecimalPrefix(window.mid(w + 1));
+    // Only the digits right after "w" name the file: "w-1" or "w 12" is no walk's GPS file.
+    const QStringView digits = window.mid(w + 1);
+    return ParseDecimalPrefix(digits.first(DigitRunEnd(digits, 0)));
 }

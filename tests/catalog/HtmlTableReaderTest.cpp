@@ -278,6 +278,18 @@ TEST(ReadHtmlTableCells, RepeatedRowsLeaveTheFirstOfEachPage)
     }
 }
 
+TEST(ReadHtmlTableCells, ARepeatAfterAnotherTitleOfThePageIsDropped)
+{
+    const QStringList rows = {AtlasRow(1, QStringLiteral("甲"), VolumeName(8), 12),
+                              AtlasRow(2, QStringLiteral("乙"), VolumeName(8), 12),
+                              AtlasRow(3, QStringLiteral("甲"), VolumeName(8), 12)};
+    TempDir dir;
+    QList<GuideEntry> entries;
+    ASSERT_EQ(ReadHtmlTableCells(dir.write(QStringLiteral("guide.htm"), Page(rows)), &entries), 2);
+    EXPECT_EQ(entries[0].title, QStringLiteral("甲"));
+    EXPECT_EQ(entries[1].title, QStringLiteral("乙"));
+}
+
 TEST(ReadHtmlTableCells, AMissingCellEndsTheReading)
 {
     const QString first = AtlasRow(1, QStringLiteral("雪山"), VolumeName(15), 45);
@@ -392,6 +404,8 @@ TEST(GetWalkGpsNumber, NumberOfTheFirstGpsFileTheWalkPageNames)
         {58, "<a href=\"track.gdb\">", 0},
         {59, "<p>沒有軌跡</p>", 0},
         {60, "<a href=\"W61.gdb\">", 0},
+        {61, "<a href=\"w-1.gdb\">", 0},
+        {62, "<a href=\"w+5.gdb\">", 0},
     };
     for (const auto& c : cases)
         dir.write(QStringLiteral("w%1/index.htm").arg(c.walk), QByteArray(c.page));
