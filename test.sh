@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine (as root), then builds and runs every test twice: a normal build
-# and one with AddressSanitizer and UndefinedBehaviorSanitizer.
+# and one with AddressSanitizer and UndefinedBehaviorSanitizer. Last, every fuzz target runs
+# briefly on its seeds (FUZZ_SECONDS each, 15 by default).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
@@ -19,3 +20,5 @@ echo "== Sanitizer build =="
 ctest --test-dir build-asan -j "$jobs" --output-on-failure
 echo "== Normal build =="
 ctest --test-dir build -j "$jobs" --output-on-failure
+echo "== Fuzz targets on their seeds =="
+FUZZ_SECONDS=${FUZZ_SECONDS:-15} tools/fuzz.sh
