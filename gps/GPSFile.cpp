@@ -1,5 +1,6 @@
 #include "gps/GPSFile.h"
 
+#include "gps/GPSSymbols.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 
@@ -69,7 +70,8 @@ int CGPSFile::FillWayPointList(IListBoxSink* list) const
     for (int i = 0; i < count; ++i) {
         const GPSWayPointRecord& record = records[i];
         const QString name = platform::FromAnsi(gps::FieldText(record.name, GPSWayPointRecord::kNameSize));
-        list->AddString(QStringLiteral("%1 %2").arg(name).arg(record.altitude, 3, 'f', 0));
+        const QString altitude = QStringLiteral("%1").arg(record.altitude, 3, 'f', 0);
+        list->AddString(QStringLiteral("%1 %2").arg(name, altitude));
     }
     return count;
 }
@@ -102,3 +104,5 @@ int CGPSFile::ConvertFrom(const CGPSFile*) { return 0; }
 bool CGPSFile::CanConvertFrom(const CGPSFile*) const { return false; }
 int CGPSFile::SaveFile(const QString&) { return 0; }
 int CGPSFile::AddWayPointFrom(const CGPSFile*, int, const char*) { return 0; }
+
+int16_t CGPSFile::GetWayPointSymbol(int) const { return GPSSymbols::kWayPointMPSCode; }

@@ -44,6 +44,10 @@ public:
     // count. 0 for a null array, else 1.
     virtual int GetWayPoints(GPSWayPointRecord* records) const;
     virtual int GetWayPointsW(GPSWayPointRecordW* records) const;
+    // The MapSource symbol code of waypoint index, for a copy in a MapSource file: the
+    // format's own symbol through the symbol tables; the plain waypoint symbol where the
+    // format holds none or the tables have no match.
+    virtual int16_t GetWayPointSymbol(int index) const;
     // The wide record of waypoint index alone; 0 for a null record or an index out of range.
     // The base converts every waypoint to take one; formats override it to convert only that
     // one, so that copying a few waypoints out of a large file stays cheap.

@@ -3,6 +3,7 @@
 // every format's waypoint and track lists share: each format supplies only how one of its
 // records becomes an exchange record.
 #include "gps/GPSRecords.h"
+#include "gps/GPSSymbols.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -55,6 +56,16 @@ int FillAt(const Items& items, int index, Out* record, Fill fill)
         return 0;
     fill(ItemOf(items[size_t(index)]), *record);
     return 1;
+}
+
+// The MapSource symbol of item index: the code symbol(item) converts it to, or the plain
+// waypoint symbol when there is none, it is 0, or the index is out of range.
+template <class Items, class Symbol>
+int16_t SymbolAt(const Items& items, int index, Symbol symbol)
+{
+    if (index < 0 || index >= int(items.size()))
+        return GPSSymbols::kWayPointMPSCode;
+    return GPSSymbols::MPSSymbolOr(symbol(ItemOf(items[size_t(index)])));
 }
 
 // The sum of the tracks' point counts, at most INT32_MAX.

@@ -151,3 +151,31 @@ std::optional<int16_t> GPSSymbols::GTMCodeOfMPS(int mpsCode)
     const MPSSymbolRow* row = FindMPSSymbol(mpsCode);
     return row ? std::optional<int16_t>(row->gtmCode) : std::nullopt;
 }
+
+std::optional<int16_t> GPSSymbols::MPSCodeOfGTM(int gtmCode)
+{
+    const MPSSymbolRow* row = gtmCode > 0 ? FindRow(kMPSSymbols, &MPSSymbolRow::gtmCode, gtmCode) : nullptr;
+    return row ? std::optional<int16_t>(row->mpsCode) : std::nullopt;
+}
+
+std::optional<int16_t> GPSSymbols::MPSCodeOfName(QStringView name)
+{
+    const QStringView wanted = name.trimmed();
+    if (wanted.isEmpty())
+        return std::nullopt;
+    for (const MPSSymbolRow& row : kMPSSymbols) {
+        if (row.name && wanted.compare(QStringView(row.name), Qt::CaseInsensitive) == 0)
+            return row.mpsCode;
+    }
+    for (size_t code = 1; code < kGTMSymbolNames.size(); ++code) {
+        const char16_t* gtmName = kGTMSymbolNames[code];
+        if (gtmName && wanted.compare(QStringView(gtmName), Qt::CaseInsensitive) == 0)
+            return MPSCodeOfGTM(int(code));
+    }
+    return std::nullopt;
+}
+
+int16_t GPSSymbols::MPSSymbolOr(std::optional<int16_t> mpsCode)
+{
+    return mpsCode && *mpsCode > 0 ? *mpsCode : kWayPointMPSCode;
+}

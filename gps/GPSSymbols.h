@@ -36,6 +36,8 @@ public:
     static constexpr int16_t kFirstCustomSymbol = 500; // MPS codes of the custom symbols
     // The name of a code that no row gives.
     static constexpr char16_t kUnknownName[] = u"???";
+    // MapSource's plain waypoint symbol.
+    static constexpr int16_t kWayPointMPSCode = 18;
 
     static const std::array<DeviceSymbolRow, kDeviceSymbolCount>& DeviceSymbols();
     static const std::array<MPSSymbolRow, kMPSSymbolCount>& MPSSymbols();
@@ -56,4 +58,13 @@ public:
     static std::optional<int16_t> MPSCodeOfDevice(int deviceCode);
     static std::optional<int16_t> DeviceCodeOfMPS(int mpsCode);
     static std::optional<int16_t> GTMCodeOfMPS(int mpsCode);
+    // The MapSource code of the first row with that GPS TrackMaker code (0 has none).
+    static std::optional<int16_t> MPSCodeOfGTM(int gtmCode);
+    // The MapSource code of a symbol by its English name, as GPX files and GPS TrackMaker name
+    // symbols ("Summit", "Scenic Area"), compared without case: a MapSource row of that name,
+    // else the GPS TrackMaker symbol of that name.
+    static std::optional<int16_t> MPSCodeOfName(QStringView name);
+    // A converted code as a MapSource symbol: the plain waypoint symbol when the code is
+    // missing or 0 (the other set has no such symbol).
+    static int16_t MPSSymbolOr(std::optional<int16_t> mpsCode);
 };

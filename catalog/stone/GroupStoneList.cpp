@@ -45,7 +45,7 @@ void InsertColumns(IItemList* list, const QString& lastTitle)
 // "Name，Height m，Stone" with the stone number as stored.
 QString Description(const StoneItemRecord& r)
 {
-    return kDescription.arg(FieldText(r.Name)).arg(r.Height).arg(FieldText(r.Stone));
+    return kDescription.arg(FieldText(r.Name), QString::number(r.Height), FieldText(r.Stone));
 }
 
 } // namespace

@@ -31,7 +31,7 @@ QString CGroupWaterfall::SummaryLine(int item) const
     const QString name = FieldText(r->Name);
     const QString region = ConvertDisplayName(FieldText(r->Region));
     if (r->Height >= 1)
-        return kLineWithHeight.arg(name).arg(r->Height).arg(region);
+        return kLineWithHeight.arg(name, QString::number(r->Height), region);
     return kLineWithoutHeight.arg(name, region);
 }
 

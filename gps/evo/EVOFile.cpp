@@ -3,6 +3,7 @@
 #include "gps/GPSDate.h"
 #include "gps/GPSFloat.h"
 #include "gps/GPSRecordList.h"
+#include "gps/GPSSymbols.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
@@ -84,6 +85,13 @@ int CEVOFile::GetWayPointsW(GPSWayPointRecordW* records) const
 int CEVOFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
 {
     return gps::FillAt(waypoints_.items, index, record, FillWayPointW);
+}
+
+int16_t CEVOFile::GetWayPointSymbol(int index) const
+{
+    return gps::SymbolAt(waypoints_.items, index, [](const EVOWayPointRecord& waypoint) {
+        return GPSSymbols::MPSCodeOfDevice(waypoint.Symbol);
+    });
 }
 
 int CEVOFile::GetTrackCount() const { return tracks_.count(); }

@@ -93,8 +93,8 @@ void AddTracks(IGPSInspectionTree* tree, GPSTreeItem part, const CEVOTrack& trac
     gps::TreeAddInt(tree, part, "Total Tracks", tracks.count());
     for (const EVOTrackRecord& t : tracks.items) {
         const int count = int(t.points.size());
-        const GPSTreeItem item =
-            tree->InsertItem(QStringLiteral("Track (%1, %2 points)").arg(AnsiText(t.Name)).arg(count), part);
+        const QString caption = QStringLiteral("Track (%1, %2 points)").arg(AnsiText(t.Name), QString::number(count));
+        const GPSTreeItem item = tree->InsertItem(caption, part);
         QByteArray held(sizeof(int16_t), '\0');
         qToLittleEndian<int16_t>(t.Held, held.data());
         gps::TreeAddBytes(tree, item, "???", held);
@@ -109,15 +109,16 @@ void AddRoutes(IGPSInspectionTree* tree, GPSTreeItem part, const CEVORoute& rout
 {
     for (const EVORouteRecord& r : routes.items) {
         const int count = int(r.points.size());
-        const GPSTreeItem item =
-            tree->InsertItem(QStringLiteral("Route (%1, %2 points)").arg(AnsiText(r.Name)).arg(count), part);
+        const QString caption = QStringLiteral("Route (%1, %2 points)").arg(AnsiText(r.Name), QString::number(count));
+        const GPSTreeItem item = tree->InsertItem(caption, part);
         gps::TreeAddBytes(tree, item, "???", View(r.Held));
         gps::TreeAddString(tree, item, "Name", AnsiText(r.Name));
         gps::TreeAddInt(tree, item, "Total Points", count);
         for (int i = 0; i < count; ++i) {
             const EVORoutePoint& p = r.points[size_t(i)];
-            const QString caption = QStringLiteral("Point %1 (%2)").arg(i + 1).arg(AnsiText(p.point.Identifier));
-            AddRoutePointFields(tree, tree->InsertItem(caption, item), p);
+            const QString name = AnsiText(p.point.Identifier);
+            const QString pointCaption = QStringLiteral("Point %1 (%2)").arg(QString::number(i + 1), name);
+            AddRoutePointFields(tree, tree->InsertItem(pointCaption, item), p);
         }
     }
 }

@@ -26,8 +26,9 @@ const CMPSFile* AsMPS(const CGPSFile* source)
     return source && source->FormatCode() == CGPSFile::kMPS ? dynamic_cast<const CMPSFile*>(source) : nullptr;
 }
 
-// A waypoint of another format through its wide exchange record (that one record alone); the
-// other fields take the values of a new waypoint, and a height of 0 counts as absent.
+// A waypoint of another format through its wide exchange record (that one record alone) and
+// its symbol; it shows its name, as the GPS software would hide it otherwise. The other
+// fields take the values of a new waypoint, and a height of 0 counts as absent.
 std::unique_ptr<CGDBChunkWayPoint> WayPointFromExchange(const CGPSFile& source, int index)
 {
     GPSWayPointRecordW record{};
@@ -40,6 +41,8 @@ std::unique_ptr<CGDBChunkWayPoint> WayPointFromExchange(const CGPSFile& source, 
     waypoint->Latitude = record.latitude;
     waypoint->HeightDefined = record.altitude != 0;
     waypoint->Height = record.altitude;
+    waypoint->Display = CGDBChunkWayPoint::kDisplaySymbolAndName;
+    waypoint->Icon = source.GetWayPointSymbol(index);
     return waypoint;
 }
 

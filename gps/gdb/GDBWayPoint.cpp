@@ -13,6 +13,9 @@ QByteArray ToUtf8Cut(const QByteArray& text, bool isUtf8, qsizetype maxUnits)
     return isUtf8 ? text : platform::ToUtf8(gps::CutText(platform::FromAnsi(text), maxUnits));
 }
 
+// Whole: an ANSI character takes one byte or more, so it never gives more UTF-16 units.
+QByteArray ToUtf8Whole(const QByteArray& text, bool isUtf8) { return ToUtf8Cut(text, isUtf8, text.size()); }
+
 QString Decode(const QByteArray& text, bool isUtf8)
 {
     return isUtf8 ? platform::FromUtf8(text) : platform::FromAnsi(text);
@@ -93,7 +96,7 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::CopyOf(const CGDBChunkWayP
 {
     auto copy = std::make_unique<CGDBChunkWayPoint>();
     copy->Name = ToUtf8Cut(source.Name, source.isUtf8, GPSWayPointRecordW::kNameSize - 1);
-    copy->Description = ToUtf8Cut(source.Description, source.isUtf8, GPSWayPointRecordW::kCommentSize - 1);
+    copy->Description = ToUtf8Whole(source.Description, source.isUtf8);
     copy->Latitude = source.Latitude;
     copy->Longitude = source.Longitude;
     copy->HeightDefined = source.HeightDefined;
@@ -122,9 +125,9 @@ std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::ConvertFromMPS(const CMPSC
 std::unique_ptr<CGDBChunkWayPoint> CGDBChunkWayPoint::Rewritten() const
 {
     auto copy = CopyOf(*this);
-    copy->Name = ToUtf8Cut(Name, isUtf8, Name.size()); // whole: a character takes a byte or more
-    copy->Description = ToUtf8Cut(Description, isUtf8, Description.size());
-    copy->URL = ToUtf8Cut(URL, isUtf8, URL.size());
+    copy->Name = ToUtf8Whole(Name, isUtf8);
+    copy->Description = ToUtf8Whole(Description, isUtf8);
+    copy->URL = ToUtf8Whole(URL, isUtf8);
     // An 8-bit record has no URL flag, but its URL text is written all the same; readers
     // that trust the flag would take that text for the category, time and what follows.
     copy->HasURL = 1;

@@ -24,6 +24,8 @@ public:
     // Other readers take the URL text only when HasURL is set and then want one byte more.
     static constexpr size_t kTrailingZerosAfterUrl = kTrailingZeros + 1;
     static constexpr int kFirstHasUrlVersion = 109;
+    // Display mode that shows the symbol with the name (0 shows the symbol alone).
+    static constexpr int32_t kDisplaySymbolAndName = 1;
 
     // Decodes the record taken over from read; false when a field is cut short.
     bool Parse(CMPSChunk& read, int version);
@@ -33,7 +35,7 @@ public:
     void BuildPayload();
     // A new record for this program to write, copying the position, height, description,
     // warning, display, colour, symbol and depth of source. Texts of an ANSI source are
-    // converted to UTF-8 (the name cut to what a waypoint record holds).
+    // converted to UTF-8: the description whole, the name cut to what a waypoint record holds.
     static std::unique_ptr<CGDBChunkWayPoint> CopyOf(const CGDBChunkWayPoint& source);
     // The same copy of an MPS waypoint, its texts converted from the ANSI code page: the
     // description whole, the name cut to what a waypoint record holds.

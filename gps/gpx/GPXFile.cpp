@@ -2,6 +2,7 @@
 
 #include "gps/GPSAngle.h"
 #include "gps/GPSRecordList.h"
+#include "gps/GPSSymbols.h"
 #include "gps/GPSText.h"
 #include "gps/gpx/GPXText.h"
 #include "platform/CodePage.h"
@@ -99,6 +100,14 @@ int CGPXFile::GetWayPointsW(GPSWayPointRecordW* records) const
 int CGPXFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
 {
     return gps::FillAt(waypoints_.items, index, record, FillWayPointW);
+}
+
+// The sym element names the symbol ("Summit").
+int16_t CGPXFile::GetWayPointSymbol(int index) const
+{
+    return gps::SymbolAt(waypoints_.items, index, [](const CGPXTagWayPoint& waypoint) {
+        return GPSSymbols::MPSCodeOfName(platform::FromUtf8(waypoint.sym));
+    });
 }
 
 int CGPXFile::GetTrackCount() const { return tracks_.count(); }

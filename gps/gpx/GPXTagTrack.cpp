@@ -92,7 +92,7 @@ bool CGPXTagTrack::ParseHead(QByteArrayView head)
 {
     bool damaged = false;
     if (ElementText(head, "name", &name, &damaged))
-        name = gps::CutUtf8(name, kMaxNameBytes);
+        name = gps::CutUtf8(TrimBlanks(name).toByteArray(), kMaxNameBytes);
     else
         name = kNoName.toByteArray();
     ElementText(head, "gpxx:DisplayColor", &DisplayColor, &damaged);

@@ -13,12 +13,13 @@ namespace {
 
 enum Child { kEle, kName, kCmt, kDesc, kSym, kDisplayMode, kChildCount };
 
-// The decoded text of a child element, cut to what a waypoint holds when maxBytes is given.
+// The decoded text of a child element without blanks at either end (as pretty-printing writers
+// and hand edits leave them), cut to what a waypoint holds when maxBytes is given.
 void ChildText(QByteArrayView text, const GPXChild& child, QByteArray* out, qsizetype maxBytes = -1)
 {
     if (!child.found())
         return;
-    *out = DecodeText(child.content(text));
+    *out = TrimBlanks(DecodeText(child.content(text))).toByteArray();
     if (maxBytes >= 0)
         *out = gps::CutUtf8(*out, maxBytes);
 }

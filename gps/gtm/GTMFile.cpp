@@ -1,6 +1,8 @@
 #include "gps/gtm/GTMFile.h"
 
 #include "gps/GPSAngle.h"
+#include "gps/GPSRecordList.h"
+#include "gps/GPSSymbols.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 
@@ -99,6 +101,12 @@ int CGTMFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
         return 0;
     FillWayPointW(waypoints_.items[size_t(index)], *record);
     return 1;
+}
+
+int16_t CGTMFile::GetWayPointSymbol(int index) const
+{
+    return gps::SymbolAt(waypoints_.items, index,
+                         [](const GTMWayPointEntry& waypoint) { return GPSSymbols::MPSCodeOfGTM(waypoint.Icon); });
 }
 
 int CGTMFile::GetTrackCount() const { return trackLog_.trackCount(); }

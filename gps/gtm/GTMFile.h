@@ -33,6 +33,7 @@ public:
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;
     int GetWayPointW(int index, GPSWayPointRecordW* record) const override;
+    int16_t GetWayPointSymbol(int index) const override;
     // One track per run of points: the points up to the next flagged point; run k is named
     // after track style k.
     int GetTrackCount() const override;

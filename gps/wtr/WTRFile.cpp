@@ -3,6 +3,7 @@
 #include "gps/GPSDate.h"
 #include "gps/GPSFloat.h"
 #include "gps/GPSRecordList.h"
+#include "gps/GPSSymbols.h"
 #include "gps/GPSText.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
@@ -80,6 +81,12 @@ int CWTRFile::GetWayPointsW(GPSWayPointRecordW* records) const
 int CWTRFile::GetWayPointW(int index, GPSWayPointRecordW* record) const
 {
     return gps::FillAt(waypoints_.items, index, record, FillWayPointW);
+}
+
+int16_t CWTRFile::GetWayPointSymbol(int index) const
+{
+    return gps::SymbolAt(waypoints_.items, index,
+                         [](const WTRWayPointRecord& waypoint) { return GPSSymbols::MPSCodeOfDevice(waypoint.Icon); });
 }
 
 int CWTRFile::GetTrackCount() const { return tracks_.count(); }

@@ -26,6 +26,7 @@ public:
     int GetWayPoints(GPSWayPointRecord* records) const override;
     int GetWayPointsW(GPSWayPointRecordW* records) const override;
     int GetWayPointW(int index, GPSWayPointRecordW* record) const override;
+    int16_t GetWayPointSymbol(int index) const override;
     int GetTrackCount() const override;
     int GetTrackPointTotal() const override;
     int GetTracks(GPSTrackRecord* records) const override;

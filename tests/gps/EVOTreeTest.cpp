@@ -107,3 +107,29 @@ TEST(EVOTree, TimesShowTaiwanTime)
     const QString hex = QString::number(uint32_t(1700000000 - kEpoch), 16).toUpper().rightJustified(8, u'0');
     EXPECT_EQ(point[2], "Time = 0x" + hex + " (06:13:20, 2023/11/15)");
 }
+
+TEST(EVOTree, NamesAreNeverReadAsFormats)
+{
+    EvoBuilder b;
+    b.waypoints.push_back(WayPoint("%%", 0, 0, Bits(12.0f)));
+    EvoTrackFields track;
+    track.name = "T %2 track";
+    track.points = {{0, 0, 0, Bits(1.0f), kMissing, 1}, {1, 1, 0, Bits(2.0f), kMissing, 0}};
+    EvoTrackFields percent = track;
+    percent.name = "%1";
+    b.tracks = {track, percent};
+    EvoRouteFields route = TwoRoutes()[0];
+    route.name = "%2 R %1";
+    route.points[0].identifier = "%1";
+    b.routes = {route};
+    auto file = LoadEvoBytes(b.Build());
+    ASSERT_TRUE(file);
+    RecordingTree tree;
+    const GPSTreeItem root = file->FillTree(&tree);
+    EXPECT_EQ(tree.Children(tree.Child(root, "Waypoint part")).value(1), "WayPoint (%%, 12m)");
+    EXPECT_EQ(tree.Children(tree.Child(root, "Track part")),
+              QStringList({"Total Tracks = 2", "Track (T %2 track, 2 points)", "Track (%1, 2 points)"}));
+    const GPSTreeItem routeItem = tree.Child(tree.Child(root, "Route part"), "Route (");
+    EXPECT_EQ(tree.Text(routeItem), "Route (%2 R %1, 3 points)");
+    EXPECT_NE(tree.Child(routeItem, "Point 1 (%1)"), 0u);
+}

@@ -14,15 +14,15 @@ namespace {
 // A format that hands out only 8-bit records (as the code-page formats do).
 class NarrowFile : public CGPSFile {
 public:
-    NarrowFile() : CGPSFile(kWTR) {}
-    int GetWayPointCount() const override { return 3; }
+    explicit NarrowFile(QStringList names = {u"山0"_qs, u"山1"_qs, u"山2"_qs}) : CGPSFile(kWTR), names_(names) {}
+    int GetWayPointCount() const override { return int(names_.size()); }
     int GetWayPoints(GPSWayPointRecord* records) const override
     {
         if (!records)
             return 0;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < names_.size(); ++i) {
             records[i] = GPSWayPointRecord{};
-            gps::CopyAnsiToField(records[i].name, 64, platform::ToAnsi(u"山"_qs + QString::number(i)));
+            gps::CopyAnsiToField(records[i].name, 64, platform::ToAnsi(names_[i]));
             records[i].altitude = 1000.4 + i;
         }
         return 1;
@@ -38,6 +38,9 @@ public:
         records->pointCount = 12;
         return 1;
     }
+
+private:
+    QStringList names_;
 };
 
 class RecordingList : public IListBoxSink {
@@ -65,6 +68,14 @@ TEST(GPSFileBase, ArraysListsAndNarrowTrackNames)
     EXPECT_EQ(file.GetTrackPoints(&points, 0), 0); // not a format with track points
     EXPECT_EQ(points.count, 0);
     EXPECT_FALSE(CGDBFile().NewWayPointArrayW()); // no waypoints
+}
+
+TEST(GPSFileBase, ListLinesShowNamesAsTheyAre)
+{
+    NarrowFile file({u"%1"_qs, u"%2 峰"_qs, u"100%%"_qs});
+    RecordingList list;
+    EXPECT_EQ(file.FillWayPointList(&list), 3);
+    EXPECT_EQ(list.lines, (QStringList{u"%1 1000"_qs, u"%2 峰 1001"_qs, u"100%% 1002"_qs}));
 }
 
 TEST(GPSFileManager, FilesNoFormatReads)

@@ -55,9 +55,31 @@ TEST(GPSSymbols, ConversionsBetweenSymbolSets)
         {GPSSymbols::MPSCodeOfDevice, 16384, 107}, {GPSSymbols::MPSCodeOfDevice, 8246, 106},
         {GPSSymbols::MPSCodeOfDevice, 18, 18},  {GPSSymbols::MPSCodeOfDevice, 8255, 117},
         {GPSSymbols::MPSCodeOfDevice, 21, 0},   {GPSSymbols::MPSCodeOfDevice, 12345, {}},
+        {GPSSymbols::MPSCodeOfGTM, 73, 106},    {GPSSymbols::MPSCodeOfGTM, 143, 117},
+        {GPSSymbols::MPSCodeOfGTM, 144, 118},
+        {GPSSymbols::MPSCodeOfGTM, 0, {}},      {GPSSymbols::MPSCodeOfGTM, 200, {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.convert(c.code), c.result) << c.code;
+}
+
+TEST(GPSSymbols, SymbolNamesAsGpxFilesWriteThem)
+{
+    // The names this program's GPX writer gives MapSource codes, GPS TrackMaker's "Summit" and
+    // "Waypoint" (山峰, 航點), in any case and with blanks around; a name no table gives has none.
+    const struct {
+        const char16_t* name;
+        std::optional<int16_t> code;
+    } cases[] = {
+        {u"Navaid, Red", 28}, {u"Park", 46},  {u"Scenic Area", 48}, {u"City (Medium)", 70}, {u"School", 85},
+        {u"Summit", 106},     {u"summit", 106}, {u" SUMMIT ", 106}, {u"Waypoint", 18},     {u"山", {}},
+        {u"", {}},            {u"???", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GPSSymbols::MPSCodeOfName(QStringView(c.name)), c.code) << QString::fromUtf16(c.name).toStdString();
+    EXPECT_EQ(GPSSymbols::MPSSymbolOr(std::nullopt), 18);
+    EXPECT_EQ(GPSSymbols::MPSSymbolOr(0), 18);
+    EXPECT_EQ(GPSSymbols::MPSSymbolOr(106), 106);
 }
 
 // Each name fits its 18-byte field in Big5 with the terminator; the custom symbols close the
@@ -199,6 +221,19 @@ TEST_F(GPSSymbolsAgainstGpsBabel, NamesBecomeTheRowsTrackMakerIcons)
         EXPECT_EQ(GPSSymbols::GTMSymbolName(icon), rows[i].name);
     }
     EXPECT_GT(withIcon, 80);
+}
+
+TEST_F(GPSSymbolsAgainstGpsBabel, GpxSymbolsCopiedIntoGdbAsGpsbabelConvertsThem)
+{
+    REQUIRE_GPSBABEL();
+    const std::vector<Row> rows = EnglishRows();
+    auto ours = CGPSFileManager().OpenFile(dir.write("ours.gpx", Gpx(rows)));
+    auto file = Converted(rows, "gdb");
+    const auto* gdb = dynamic_cast<const CGDBFile*>(file.get());
+    ASSERT_TRUE(ours && gdb);
+    ASSERT_EQ(ours->GetWayPointCount(), int(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(ours->GetWayPointSymbol(int(i)), gdb->WayPoints().items[i]->Icon) << rows[i].name.toStdString();
 }
 
 } // namespace

@@ -64,9 +64,8 @@ protected:
         for (std::size_t i = 0; i < stones.size(); ++i) {
             const StoneFile& s = stones[i];
             QString text = QStringLiteral("[Stone]\r\nStone=%1\r\nName=%2\r\nHeight=%3\r\n%4\r\n")
-                               .arg(QString::fromUtf8(s.stone), QString::fromUtf8(s.name))
-                               .arg(s.height)
-                               .arg(QString::fromUtf8(s.extra));
+                               .arg(QString::fromUtf8(s.stone), QString::fromUtf8(s.name),
+                                    QString::number(s.height), QString::fromUtf8(s.extra));
             const QString path = dir.write(QStringLiteral("data/基石/s%1.txt").arg(i, 2, 10, QChar(u'0')),
                                            Utf16LeWithBom(text));
             group.LoadItemFile(path, platform::FileTime{1});
@@ -264,6 +263,15 @@ TEST_F(StoneGroupTest, SummaryLinesAndStoneNumbers)
     EXPECT_EQ(description, "合歡山，3417m，都計四等12");
 }
 
+TEST_F(StoneGroupTest, NamesAndStonesHoldingPercentSignsShowAsTheyAre)
+{
+    Load({{"三等%1", "%2山", 1200, "Region=南投"}});
+    EXPECT_EQ(group.SummaryLine(0), u"%2山，1200m，三等%1 [南投縣]"_qs);
+    QString description;
+    group.FormatItemDescription(0, &description);
+    EXPECT_EQ(description, u"%2山，1200m，三等%1"_qs);
+}
+
 TEST_F(StoneGroupTest, RowSummaryOnlyForRowsOfAStone)
 {
     Load({{"三等6016", "", 0, ""}});
@@ -288,8 +296,11 @@ TEST_F(StoneGroupTest, QueriesOfARecord)
     QString a = QStringLiteral("x"), b = QStringLiteral("x"), c = QStringLiteral("x");
     EXPECT_FALSE(group.GetItemStones(0, &a, &b, &c));
     EXPECT_EQ(QStringList({a, b, c}), QStringList({"三等6016", "", ""}));
+    // A stone gives no item names and no region: nothing searches or locates it by its place.
     EXPECT_FALSE(group.GetItemNames(1, &a, &b));
-    EXPECT_EQ(QStringList({a, b}), QStringList({"奇萊", ""}));
+    EXPECT_EQ(QStringList({a, b}), QStringList({"", ""}));
+    EXPECT_FALSE(group.GetItemRegion(1, &c));
+    EXPECT_EQ(c, "");
     EXPECT_EQ(group.GetItemHeight(1), 3607);
     EXPECT_EQ(group.GetItemHeight(8), 0);
     EXPECT_EQ(group.CountVisits(0), 1);

@@ -180,6 +180,19 @@ TEST_F(WaterfallTest, SummaryLinesAndQueries)
     EXPECT_EQ(group->GetItemHeight(Item("c_gone")), 0);
 }
 
+TEST_F(WaterfallTest, SummaryLinesShowNamesAndRegionsAsTheyAre)
+{
+    dir.write(QStringLiteral("program/data/瀑布/d_percent.txt"),
+              Utf16LeWithBom(u"[Waterfall]\r\nName=%2瀑布\r\nHeight=30\r\nRegion=%1\r\n"_qs));
+    CGroupTable fresh;
+    fresh.SetGroupClasses(ProgramGroupClasses());
+    fresh.LoadSettings();
+    auto* reloaded = dynamic_cast<CGroupWaterfall*>(fresh.GetGroup(0, nullptr));
+    ASSERT_NE(reloaded, nullptr);
+    ASSERT_EQ(reloaded->ItemCount(), 4);
+    EXPECT_EQ(reloaded->SummaryLine(3), u"%2瀑布, 高度30m [%1]"_qs);
+}
+
 TEST_F(WaterfallTest, VisitCountsAndTheNamesOfAWalk)
 {
     const QString b = group->ItemPath(Item("b_wulai"));

@@ -6,7 +6,8 @@
 # and the track carry a link, which gpsbabel writes as their URL; the second waypoint has a time.
 #
 # The GPX fixtures: gpx_source.gpx written by gpsbabel as GPX 1.0 and 1.1 (Chinese names, '&',
-# points with and without height and time, several tracks, one with two segments). hand.gpx is
+# points with and without height and time, several tracks, one with two segments). hand.gpx and
+# pretty.gpx (texts with blanks around them, as pretty-printing writers leave them) are
 # written by hand and not made here.
 set -e
 cd "$(dirname "$0")"
