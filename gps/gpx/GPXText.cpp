@@ -1,5 +1,6 @@
 #include "gps/gpx/GPXText.h"
 
+#include "gps/GPSScanCount.h"
 #include "platform/CodePage.h"
 
 #include <QDate>
@@ -10,6 +11,16 @@
 #include <limits>
 
 namespace gps::gpx {
+
+QByteArrayView TrimBlanks(QByteArrayView text)
+{
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
 namespace {
 
 constexpr QByteArrayView kCommentOpen = "<!--";
@@ -25,7 +36,7 @@ constexpr char32_t kSurrogateFirst = 0xD800, kSurrogateLast = 0xDFFF;
 // bytes are looked at one by one.
 constexpr qsizetype kNearBytes = 16;
 
-qsizetype FindByte(QByteArrayView text, char c, qsizetype from)
+qsizetype SearchByte(QByteArrayView text, char c, qsizetype from)
 {
     const qsizetype near = std::min(text.size(), from + kNearBytes);
     for (; from < near; ++from) {
@@ -36,6 +47,14 @@ qsizetype FindByte(QByteArrayView text, char c, qsizetype from)
         return -1;
     const void* at = std::memchr(text.data() + from, c, size_t(text.size() - from));
     return at ? static_cast<const char*>(at) - text.data() : -1;
+}
+
+// The next c at or after from; -1 when there is none.
+qsizetype FindByte(QByteArrayView text, char c, qsizetype from)
+{
+    const qsizetype at = SearchByte(text, c, from);
+    CountScanned(std::max<qsizetype>((at < 0 ? text.size() : at + 1) - from, 0));
+    return at;
 }
 
 // Whether text holds a or b; for the short texts of numbers and times.
@@ -168,15 +187,6 @@ void AppendDecodedReferences(QByteArrayView text, QByteArray* out)
         AppendCodePoint(out, code);
         i = semicolon + 1;
     }
-}
-
-QByteArrayView TrimBlanks(QByteArrayView text)
-{
-    while (!text.isEmpty() && IsBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && IsBlank(text.back()))
-        text.chop(1);
-    return text;
 }
 
 int Digits(QByteArrayView text, qsizetype at, qsizetype count)

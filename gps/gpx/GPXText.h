@@ -59,6 +59,8 @@ inline bool SameName(QByteArrayView a, QByteArrayView b)
 
 // XML blanks: space, tab, CR, LF.
 inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// The text without the blanks at either end.
+QByteArrayView TrimBlanks(QByteArrayView text);
 
 // The next '<' at or after from that is not inside a comment or a CDATA section; -1 when there
 // is none.

@@ -26,9 +26,6 @@ namespace {
 
 QString Wide(const char16_t* field, int width) { return gps::FieldText(field, width).toString(); }
 
-// A text as a waypoint holds it: at most 127 bytes of UTF-8, whole characters.
-QString Held(const QString& text) { return QString::fromUtf8(gps::CutUtf8(text.toUtf8(), 127)); }
-
 void ExpectAngle(int32_t actual, double degrees)
 {
     EXPECT_LE(std::llabs(int64_t(actual) - int64_t(GPSAngle::FromDegrees(degrees))), 1) << degrees;
@@ -71,9 +68,9 @@ TEST_P(GPXFixture, EveryWaypointAndTrackPointAsGpsbabelReadsThem)
         EXPECT_DOUBLE_EQ(wide[i].altitude, want.position.ele.value_or(0));
         if (GetParam().unnamed.count(int(i)))
             continue;
-        EXPECT_EQ(Wide(wide[i].name, 64), Held(want.name));
-        EXPECT_EQ(Wide(wide[i].comment, 128), Held(want.desc));
-        EXPECT_EQ(QByteArray(narrow[i].name), platform::ToAnsi(Held(want.name)));
+        EXPECT_EQ(Wide(wide[i].name, 64), HeldInUtf8Field(want.name));
+        EXPECT_EQ(Wide(wide[i].comment, 128), HeldInUtf8Field(want.desc));
+        EXPECT_EQ(QByteArray(narrow[i].name), platform::ToAnsi(HeldInUtf8Field(want.name)));
     }
 
     ASSERT_EQ(file->GetTrackCount(), int(expected.tracks.size()));
@@ -97,7 +94,7 @@ TEST_P(GPXFixture, EveryWaypointAndTrackPointAsGpsbabelReadsThem)
 
 INSTANTIATE_TEST_SUITE_P(Files, GPXFixture,
                          ::testing::Values(Fixture{"gpsbabel_10.gpx", {}}, Fixture{"gpsbabel_11.gpx", {}},
-                                           Fixture{"hand.gpx", {1, 2}}));
+                                           Fixture{"hand.gpx", {1, 2}}, Fixture{"pretty.gpx", {}}));
 
 TEST(GPXRead, TheGpsbabelFilesHoldWhatTheirSourceSays)
 {
@@ -171,6 +168,22 @@ TEST(GPXRead, TheHandWrittenFile)
     EXPECT_EQ(list.points[2].time, 1680312600); // 20:00 at -05:30, the next day in UTC
     ASSERT_EQ(file->GetTrackPoints(&list, 1), 1);
     EXPECT_EQ(list.count, 0);
+}
+
+TEST(GPXRead, TextsLoseTheBlanksAroundThem)
+{
+    auto file = CGPSFileManager().OpenFile(GpsFixture("pretty.gpx"));
+    const auto* gpx = dynamic_cast<const CGPXFile*>(file.get());
+    ASSERT_TRUE(gpx);
+    const auto& waypoints = gpx->WayPoints().items;
+    ASSERT_EQ(waypoints.size(), 2u);
+    EXPECT_EQ(waypoints[0]->name, QString(u"南湖大山"_qs).toUtf8());
+    EXPECT_EQ(waypoints[0]->cmt, QString(u"百岳"_qs).toUtf8());
+    EXPECT_EQ(waypoints[0]->desc, QString(u"南湖群峰主峰"_qs).toUtf8());
+    EXPECT_EQ(waypoints[1]->name, QString(u"南湖東峰"_qs).toUtf8());
+    EXPECT_EQ(waypoints[1]->desc, QString(u"南湖群峰 東峰"_qs).toUtf8()); // blanks inside stay
+    ASSERT_EQ(gpx->Tracks().items.size(), 1u);
+    EXPECT_EQ(gpx->Tracks().items[0]->name, QString(u"南湖大山 登山步道"_qs).toUtf8());
 }
 
 TEST(GPXRead, HeaderOfAGpsbabelFile)
