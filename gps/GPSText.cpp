@@ -1,5 +1,6 @@
 #include "gps/GPSText.h"
 
+#include "gps/GPSScanCount.h"
 #include "platform/CodePage.h"
 #include "platform/FileIO.h"
 
@@ -79,11 +80,17 @@ bool DecodeLeadBytes(QByteArrayView source, QString* text)
 // starts there: walking repeated elements stays linear in the text's length.
 qsizetype FindAnsi(QByteArrayView hay, QByteArrayView needle, qsizetype from)
 {
+    qsizetype compared = 0;
+    qsizetype found = -1;
     for (qsizetype at = from; at + needle.size() <= hay.size(); at += IsBig5Lead(uint8_t(hay[at])) ? 2 : 1) {
-        if (hay.sliced(at, needle.size()) == needle)
-            return at;
+        ++compared;
+        if (hay.sliced(at, needle.size()) == needle) {
+            found = at;
+            break;
+        }
     }
-    return -1;
+    CountScanned(compared);
+    return found;
 }
 
 } // namespace

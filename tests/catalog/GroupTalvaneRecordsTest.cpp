@@ -68,6 +68,7 @@ protected:
         root = dir.copyTree(QStringLiteral(TALVANE_TEST_DATA "/html/records"), QStringLiteral("program"));
         platform::SetProgramFolder(root);
         platform::ClearProfileCache();
+        PrepareFiles();
         table.SetGroupClasses(ProgramGroupClasses()
                               << GroupClassEntry{[] { return std::make_unique<StoneGroup>(); }, -1});
         table.LoadSettings();
@@ -78,6 +79,8 @@ protected:
         ASSERT_EQ(peaks->MateCount(), 2);
     }
 
+    // Changes to the copied files before the groups load them.
+    virtual void PrepareFiles() {}
     // The list row of a value (added on first use).
     int Row(quint32 value)
     {
@@ -139,7 +142,28 @@ const QList<MenuEntry> kGuanMenu = Entries({
     {2300, "小華&阿花: 嘉明湖 [109.07.01]"},
 });
 
+// 南湖大山 with one trip of 小華 as its only record: no walk, no atlas reference.
+class CompanionOnlyTest : public RecordMenuTest {
+protected:
+    void PrepareFiles() override
+    {
+        ASSERT_TRUE(platform::WriteProfileString(InProgram("data/山/b_南湖大山.txt"), QStringLiteral("Talvane"),
+                                                 QStringLiteral("小華1"), QStringLiteral("109.7.1")));
+    }
+};
+
 } // namespace
+
+TEST_F(CompanionOnlyTest, APeakWhoseOnlyRecordsAreCompanionVisitsHasItsMenu)
+{
+    EXPECT_TRUE(peaks->HasRecordLinks(&list, Row(kPlain)));
+    const auto shown = PopUp(kPlain);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(Shown(*shown), Shown(Entries({{2300, "小華&阿花: 嘉明湖 [109.07.01]"}})));
+    EXPECT_EQ(Open(kPlain, 2300).targets, QStringList{InProgram("trips/嘉明湖.htm")});
+    for (int id : {2000, 2100})
+        EXPECT_FALSE(Open(kPlain, id).result) << id;
+}
 
 TEST_F(RecordMenuTest, MenuOfARowListsThePeaksRecordsThatTheOutsideFilesName)
 {

@@ -96,6 +96,54 @@ TYPED_TEST(CacheSizeTest, OnlyWholeElementsOfRecordSizePlus32AreACache)
     EXPECT_EQ(FieldText(group.template ItemAs<TypeParam>(1)->Name), "甲");
 }
 
+// The record sizes the cache layout is defined with.
+template <class Record>
+constexpr qsizetype kRecordBytes = 0;
+template <>
+constexpr qsizetype kRecordBytes<TalvaneItemRecord> = 1280;
+template <>
+constexpr qsizetype kRecordBytes<StoneItemRecord> = 832;
+template <>
+constexpr qsizetype kRecordBytes<TrailItemRecord> = 1012;
+template <>
+constexpr qsizetype kRecordBytes<WaterfallItemRecord> = 824;
+template <>
+constexpr qsizetype kRecordBytes<PlantItemRecord> = 648;
+
+TYPED_TEST(CacheSizeTest, EveryLengthAroundOneAndTwoRecordsIsCheckedInBytes)
+{
+    constexpr qsizetype size = kRecordBytes<TypeParam>;
+    static_assert(sizeof(TypeParam) == size);
+    constexpr qsizetype element = size + kTail;
+    // Three records, each also marked 4 bytes before its end, so that a record taken short or
+    // from the wrong offset shows; every file is the start of their cache.
+    QList<TypeParam> records;
+    for (const char16_t* name : {u"甲", u"乙", u"丙"}) {
+        TypeParam r = Named<TypeParam>(QString::fromUtf16(name), QStringLiteral("/d/") + QString::fromUtf16(name));
+        std::memcpy(reinterpret_cast<char*>(&r) + size - 4, name, sizeof(char16_t));
+        records << r;
+    }
+    const QByteArray all = CacheBytes<TypeParam>(records);
+    QList<qsizetype> lengths = {0, 1, element + size - 1, element + size};  // a second record cut short, or without its tail
+    for (qsizetype unit : {size, element})
+        for (qsizetype n : {1, 2})
+            lengths << n * unit - 1 << n * unit << n * unit + 1;
+    for (qsizetype length : lengths) {
+        this->WriteCache("Key", all.left(length));
+        const int count = length > 0 && length % element == 0 ? int(length / element) : 0;
+        TestGroup<TypeParam> group("Key", "名");
+        EXPECT_EQ(group.LoadItemCache(size), count > 0) << "length " << length;
+        EXPECT_EQ(group.CacheCount(), count) << "length " << length;
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(group.TakeCachedItem(i)) << "length " << length << " record " << i;
+            EXPECT_EQ(std::memcmp(group.template ItemAs<TypeParam>(i), &records[i], size), 0)
+                << "length " << length << " record " << i;
+        }
+        EXPECT_FALSE(group.TakeCachedItem(count)) << "length " << length;
+        EXPECT_EQ(group.ItemCount(), count) << "length " << length;
+    }
+}
+
 TEST_F(ItemCacheTest, AnAbsurdSizeIsRefusedBeforeReading)
 {
     const QString path = dir.file("~~Talvane.bin");

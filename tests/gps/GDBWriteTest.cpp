@@ -12,6 +12,9 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <vector>
+
 namespace {
 
 const QByteArray kHeader("MsRcf\0"                        // signature
@@ -53,7 +56,9 @@ TEST(GDBWrite, WaypointWithoutOptionalFieldsHasThe78BytePayload)
     out.WriteInt32(GPSAngle::FromDegrees(24.25));
     out.WriteInt32(1449551462); // 121.5 degrees
     out.WriteZeros(3);          // no height, empty description, no warning
-    out.WriteZeros(4 + 4 + 2);  // display, colour, symbol
+    out.WriteInt32(1);          // display: symbol and name
+    out.WriteInt32(0);          // colour
+    out.WriteInt16(18);         // symbol: the plain waypoint, as a format without symbols has none
     out.WriteZeros(3 + 1 + 2 + 1 + 7 + 4 + 1 + 2 + 1 + 1 + 5);
     ASSERT_EQ(payload.size(), 78);
 
@@ -183,6 +188,150 @@ TEST(GDBWrite, TracksFromGdbAndOtherFormats)
     EXPECT_EQ(list.points[1].latitude, GPSAngle::FromDegrees(24.1));
     ASSERT_EQ(back->GetTrackPoints(&list, 0), 1);
     EXPECT_EQ(list.points[2].time, 1680311700);
+}
+
+// Little-endian fields appended one by one, as the record tables lay them out; written here
+// byte by byte so that neither the program's writer nor its reader decides the expected bytes.
+struct LittleEndian {
+    QByteArray bytes;
+
+    LittleEndian& Int(int64_t value, int width)
+    {
+        for (int i = 0; i < width; ++i)
+            bytes += char(uint64_t(value) >> (8 * i) & 0xFF);
+        return *this;
+    }
+    LittleEndian& Double(double value) { return Int(int64_t(std::bit_cast<uint64_t>(value)), 8); }
+    LittleEndian& Optional(uint8_t defined, double value) { return defined ? Int(1, 1).Double(value) : Int(0, 1); }
+    LittleEndian& Text(const QByteArray& text)
+    {
+        bytes += text;
+        bytes += '\0';
+        return *this;
+    }
+    LittleEndian& Record(char type, const QByteArray& payload)
+    {
+        Int(payload.size(), 4);
+        bytes += type;
+        bytes += payload;
+        return *this;
+    }
+};
+
+// The interpreted fields of a 'W' record.
+struct GdbWayPointFields {
+    QByteArray name, description, url;
+    int32_t latitude, longitude;
+    uint8_t heightDefined;
+    double height;
+    uint8_t warningDefined;
+    double warning;
+    int32_t display, color;
+    int16_t icon;
+    uint8_t depthDefined;
+    double depth;
+    int16_t category;
+    uint8_t temperatureDefined;
+    double temperature;
+    uint8_t timeDefined;
+    int32_t time;
+};
+
+// A version-109 'W' payload. The uninterpreted blocks hold what this program writes, or with
+// foreign set other bytes, as another program may leave there.
+QByteArray WayPointPayload(const GdbWayPointFields& w, bool foreign)
+{
+    const auto pick = [foreign](int64_t other) { return foreign ? other : 0; };
+    LittleEndian out;
+    out.Text(w.name).Int(pick(0x71727374), 4).Text(foreign ? "class" : "");
+    out.bytes += foreign ? QByteArray(22, '\x5A') : QByteArray::fromHex("00000000ffffffffffffffffffffffff0000ffffffff");
+    out.Int(w.latitude, 4).Int(w.longitude, 4).Optional(w.heightDefined, w.height).Text(w.description);
+    out.Optional(w.warningDefined, w.warning).Int(w.display, 4).Int(w.color, 4).Int(w.icon, 2);
+    out.Int(pick(0x0102), 2).Int(pick(3), 1).Text(foreign ? "city" : "").Int(pick(0x0405), 2);
+    out.Optional(w.depthDefined, w.depth).Int(pick(0x06070809), 4).Int(pick(0x0A0B), 2).Int(pick(0x0C), 1);
+    out.Int(w.url.isEmpty() ? 0 : 1, 4).Text(w.url).Int(w.category, 2).Optional(w.temperatureDefined, w.temperature);
+    out.Int(w.timeDefined, 1);
+    if (w.timeDefined)
+        out.Int(w.time, 4);
+    out.bytes += QByteArray(5, '\0');
+    return out.bytes;
+}
+
+struct GdbPointFields {
+    int32_t latitude, longitude;
+    uint8_t heightDefined;
+    double height;
+    uint8_t timeDefined;
+    int32_t time;
+    uint8_t unknown;
+    uint8_t temperatureDefined;
+    double temperature;
+};
+
+// A version-109 'T' payload.
+QByteArray TrackPayload(const QByteArray& name, uint8_t showOnGps, int32_t color,
+                        const std::vector<GdbPointFields>& points, const QByteArray& url)
+{
+    LittleEndian out;
+    out.Text(name).Int(showOnGps, 1).Int(color, 4).Int(qsizetype(points.size()), 4);
+    for (const GdbPointFields& p : points) {
+        out.Int(p.latitude, 4).Int(p.longitude, 4).Optional(p.heightDefined, p.height).Int(p.timeDefined, 1);
+        if (p.timeDefined)
+            out.Int(p.time, 4);
+        out.Int(p.unknown, 1).Optional(p.temperatureDefined, p.temperature);
+    }
+    out.Int(url.isEmpty() ? 0 : 1, 4);
+    if (!url.isEmpty())
+        out.Text(url);
+    return out.bytes;
+}
+
+TEST(GDBWrite, CopiesOfGdbRecordsKeepEveryFieldInItsPlace)
+{
+    // Every field a value of its own, so that two fields written in each other's place show;
+    // the two waypoints set the defined bytes the other way round.
+    const GdbWayPointFields first{"First", "Desc one", "http://one", 0x01020304, -0x05060708, 1, 3886.25, 0, 0,
+                                  2, 0x00336699, 178, 1, -45.5, 7, 1, 18.75, 1, 1680307200};
+    const GdbWayPointFields second{"Second", "", "", -0x0A0B0C0D, 0x0E0F1011, 0, 0, 1, 0.125,
+                                   0, 0x00FF8800, 8196, 0, 0, 9, 0, 0, 0, 0};
+    const std::vector<GdbPointFields> points{{0x11121314, -0x15161718, 1, 1234.5, 1, 1680307260, 0x77, 1, 21.5},
+                                             {0x21222324, -0x25262728, 0, 0, 1, 1680307320, 0x66, 1, -3.25},
+                                             {0x31323334, -0x35363738, 1, 2345.75, 0, 0, 0x55, 0, 0}};
+    LittleEndian source;
+    source.bytes = kHeader;
+    source.Record('W', WayPointPayload(first, true)).Record('W', WayPointPayload(second, true));
+    source.Record('T', TrackPayload("Trail", 1, 0x00C0FFEE, points, "http://trail"));
+    TempDir dir;
+    auto loaded = CGPSFileManager().OpenFile(dir.write("source.gdb", source.bytes));
+    ASSERT_TRUE(loaded);
+    CGDBFile gdb;
+    ASSERT_EQ(gdb.AddWayPointFrom(loaded.get(), 0, nullptr), 1);
+    ASSERT_EQ(gdb.AddWayPointFrom(loaded.get(), 1, nullptr), 1);
+    ASSERT_EQ(gdb.AddWayPointCopy(loaded.get(), 0, "Copy", "Comment", 3952.5), 1);
+    ASSERT_EQ(gdb.AddTrackFrom(loaded.get(), 0, nullptr), 1);
+
+    // Copies keep the position, height, description, warning, display, colour, symbol and
+    // depth; URL, category, temperature and time take what this program writes.
+    const auto copied = [](GdbWayPointFields w) {
+        w.url.clear();
+        w.category = 0;
+        w.temperatureDefined = w.timeDefined = 0;
+        w.temperature = w.time = 0;
+        return w;
+    };
+    GdbWayPointFields renamed = copied(first);
+    renamed.name = "Copy";
+    renamed.description = "Comment";
+    renamed.height = 3952.5;
+    std::vector<GdbPointFields> copiedPoints = points;
+    for (GdbPointFields& p : copiedPoints)
+        p.unknown = 0;
+    LittleEndian expected;
+    expected.bytes = kHeader;
+    expected.Record('W', WayPointPayload(copied(first), false)).Record('W', WayPointPayload(copied(second), false));
+    expected.Record('W', WayPointPayload(renamed, false));
+    expected.Record('T', TrackPayload("Trail", 1, 0x00C0FFEE, copiedPoints, {}));
+    EXPECT_EQ(gdb.ToBytes().toHex(' '), (expected.bytes + kEnd).toHex(' '));
 }
 
 TEST(GDBWrite, AFailedWriteReturnsZero)

@@ -15,6 +15,15 @@
 // Path of a file in tests/data/gps.
 QString GpsFixture(const QString& name);
 
+// A text as a GPX or KML reader holds it: the whole characters whose UTF-8 fits in 127 bytes,
+// counted here from the code points.
+QString HeldInUtf8Field(const QString& text);
+
+// What every file a reader hands out keeps, however damaged its bytes were: arrays for the
+// counts it gives, each track's points as many as its records say, the total the sum of the
+// tracks, and indexes out of range refused.
+void ExpectConsistentHandOuts(const CGPSFile& file);
+
 // Builds a GDB file: signature, headers of the given version, then records.
 class GdbBuilder {
 public:

@@ -4,10 +4,10 @@
 #include "TempDir.h"
 
 #include "gps/GPSAngle.h"
+#include "gps/GPSScanCount.h"
 #include "gps/GPSText.h"
 #include "gps/kml/KMLFile.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -200,35 +200,66 @@ TEST(KMLParse, RecordsHandedOut)
     EXPECT_EQ(CKMLFile().GetTracksW(tracks), 0); // no tracks
 }
 
+// Bytes the text searches step over while load runs.
+template <typename Load>
+qint64 ScannedBytes(Load load)
+{
+    qint64 scanned = 0;
+    gps::scannedBytes = &scanned;
+    load();
+    gps::scannedBytes = nullptr;
+    return scanned;
+}
+
+// A complete file, one whose placemarks never end, and one long coordinates text, each of n
+// placemarks or n * 4 tuples (fixed widths, so that the text grows in proportion to n).
+struct LargeKml {
+    QByteArray complete = "<kml>", unfinished = "<kml>",
+               longLine = "<kml><Placemark><LineString><coordinates>";
+
+    explicit LargeKml(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            complete += "<Placemark><name>P" + QByteArray::number(i).rightJustified(6, '0')
+                + "</name><Point><coordinates>121,24,1</coordinates></Point>"
+                  "<LineString><coordinates>1,2 3,4 5,6</coordinates></LineString></Placemark>\n";
+            unfinished += "<Placemark><Point><coordinates>1,2 ";
+        }
+        for (int i = 0; i < n * 4; ++i)
+            longLine += "121.123456,24.123456,1234.5\n";
+        longLine += "</coordinates></LineString></Placemark></kml>";
+    }
+};
+
 TEST(KMLParse, LargeAndBrokenFilesReadInOnePass)
 {
-    // A walk that rescans the text for each placemark, or each unfinished one, takes minutes.
-    constexpr int kPlacemarks = 50000;
-    QByteArray kml = "<kml>";
-    for (int i = 0; i < kPlacemarks; ++i) {
-        kml += "<Placemark><name>P" + QByteArray::number(i)
-            + "</name><Point><coordinates>121,24,1</coordinates></Point>"
-              "<LineString><coordinates>1,2 3,4 5,6</coordinates></LineString></Placemark>\n";
-    }
-    QByteArray unfinished = "<kml>";
-    for (int i = 0; i < kPlacemarks; ++i)
-        unfinished += "<Placemark><Point><coordinates>1,2 ";
-    QByteArray longLine = "<kml><Placemark><LineString><coordinates>";
-    for (int i = 0; i < kPlacemarks * 4; ++i)
-        longLine += "121.123456,24.123456,1234.5\n";
-    longLine += "</coordinates></LineString></Placemark></kml>";
-    QElapsedTimer timer;
-    timer.start();
+    // A walk that rescans the text for each placemark, or each unfinished one, steps over
+    // bytes in proportion to the square of the placemarks: doubling them would about
+    // quadruple the bytes scanned, where a walk in one pass about doubles them.
+    constexpr int kPlacemarks = 2000;
+    const LargeKml once(kPlacemarks), twice(2 * kPlacemarks);
     CKMLFile file, cut, line;
     int recognised = 0;
-    ASSERT_TRUE(file.Load(kml, &recognised));
+    const qint64 scanned[] = {
+        ScannedBytes([&] { ASSERT_TRUE(file.Load(once.complete, &recognised)); }),
+        ScannedBytes([&] { ASSERT_TRUE(cut.Load(once.unfinished, &recognised)); }),
+        ScannedBytes([&] { ASSERT_TRUE(line.Load(once.longLine, &recognised)); }),
+    };
     EXPECT_EQ(file.GetWayPointCount(), kPlacemarks);
     EXPECT_EQ(file.GetTrackPointTotal(), kPlacemarks * 3);
-    ASSERT_TRUE(cut.Load(unfinished, &recognised));
     EXPECT_EQ(cut.GetWayPointCount(), 0);
-    ASSERT_TRUE(line.Load(longLine, &recognised));
     EXPECT_EQ(line.GetTrackPointTotal(), kPlacemarks * 4);
-    EXPECT_LT(timer.elapsed(), 10000);
+    const qint64 doubled[] = {
+        ScannedBytes([&] { CKMLFile().Load(twice.complete, &recognised); }),
+        ScannedBytes([&] { CKMLFile().Load(twice.unfinished, &recognised); }),
+        ScannedBytes([&] { CKMLFile().Load(twice.longLine, &recognised); }),
+    };
+    const qsizetype sizes[] = {once.complete.size(), once.unfinished.size(), once.longLine.size()};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(scanned[i], sizes[i]); // every byte looked at
+        EXPECT_LT(doubled[i], 3 * scanned[i]);
+    }
 }
 
 } // namespace

@@ -22,8 +22,6 @@ namespace {
 
 QString Wide(const char16_t* field, int width) { return gps::FieldText(field, width).toString(); }
 
-// A text as a placemark holds it: at most 127 bytes of UTF-8, whole characters.
-QString Held(const QString& text) { return QString::fromUtf8(gps::CutUtf8(text.toUtf8(), 127)); }
 
 void ExpectAngle(int32_t actual, double degrees)
 {
@@ -85,8 +83,8 @@ TEST_P(KMLFixture, EveryWaypointAndTrackPointAsGpsbabelReadsThem)
         ExpectAngle(wide[i].latitude, want.position.lat); // west and south stay negative
         ExpectAngle(wide[i].longitude, want.position.lon);
         EXPECT_DOUBLE_EQ(wide[i].altitude, want.position.ele.value_or(0));
-        const QString name = fixture.unnamed.count(int(i)) ? QString() : Held(want.name);
-        const QString comment = fixture.noDescription.count(int(i)) ? QString() : Held(want.desc);
+        const QString name = fixture.unnamed.count(int(i)) ? QString() : HeldInUtf8Field(want.name);
+        const QString comment = fixture.noDescription.count(int(i)) ? QString() : HeldInUtf8Field(want.desc);
         EXPECT_EQ(Wide(wide[i].name, 64), name);
         EXPECT_EQ(Wide(wide[i].comment, 128), comment);
         EXPECT_EQ(QByteArray(narrow[i].name), platform::ToAnsi(name));

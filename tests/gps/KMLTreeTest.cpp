@@ -5,7 +5,6 @@
 #include "RecordingTree.h"
 #include "TempDir.h"
 
-#include "gps/GPSText.h"
 #include "gps/kml/KMLFile.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +14,6 @@
 namespace {
 
 QString Number(double value) { return QString::asprintf("%f", value); }
-// A text as a placemark holds it: at most 127 bytes of UTF-8, whole characters.
-QString Held(const QString& text) { return QString::fromUtf8(gps::CutUtf8(text.toUtf8(), 127)); }
 
 // The fields of the n-th record item of parent (items that have children), caption first.
 QStringList Record(const RecordingTree& tree, GPSTreeItem parent, int n)
@@ -65,7 +62,7 @@ TEST(KMLTree, GpsbabelFileShowsWhatGpsbabelReads)
         SCOPED_TRACE(i);
         const GpxWaypoint& w = oracle.waypoints[i];
         const double ele = w.position.ele.value_or(0);
-        const QString name = Held(w.name);
+        const QString name = HeldInUtf8Field(w.name);
         EXPECT_EQ(Record(tree, waypoints, int(i)),
                   (QStringList{u"WayPoint (%1, %2m)"_qs.arg(name).arg(int(std::trunc(ele))), u"Name = "_qs + name,
                                u"Latitude = "_qs + Number(w.position.lat), u"Longitude = "_qs + Number(w.position.lon),

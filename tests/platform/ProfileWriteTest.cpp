@@ -333,3 +333,47 @@ TEST_F(ProfileWrite, OwnWriteUpdatesTheCacheWithoutAParse)
     EXPECT_EQ(GetProfileString(path, "Talvane", "Height"), QStringLiteral("3952"));
     EXPECT_EQ(IniCache::Instance().parses(), parses);
 }
+
+TEST_F(ProfileWrite, NamesFoldOnlyTheLettersAToZ)
+{
+    // Letters at both ends of the alphabet match their other case, in reading and in writing;
+    // the characters beside them, 32 apart as a letter's two cases are, stay different names.
+    // A matching write changes the stored line and keeps its spelling; a different name is a
+    // new key after it, or a new section at the end.
+    const struct {
+        const char* stored;
+        const char* asked;
+        bool same;
+    } cases[] = {
+        {"A", "a", true},    {"a", "A", true},    {"Z", "z", true},    {"z", "Z", true},
+        {"Az", "aZ", true},  {"@", "`", false},   {"`", "@", false},   {"x[", "x{", false},
+        {"x{", "x[", false}, {"\\", "|", false},  {"|", "\\", false},  {"^", "~", false},
+        {"~", "^", false},   {"@", "A", false},   {"_", "\x7f", false},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QByteArray stored = c.stored;
+        const QString asked = QString::fromLatin1(c.asked);
+        const QString want = c.same ? QStringLiteral("1") : QStringLiteral("<default>");
+        const QByteArray section = "[" + stored + "]\r\nk=1\r\n";
+        const QString sectionFile = dir.write(QString("section%1.txt").arg(n), section);
+        EXPECT_EQ(GetProfileString(sectionFile, asked, "k", "<default>"), want) << c.stored << " " << c.asked;
+        ASSERT_TRUE(WriteProfileString(sectionFile, asked, "k", "2"));
+        EXPECT_EQ(ReadBytes(sectionFile),
+                  c.same ? "[" + stored + "]\r\nk=2\r\n" : section + "[" + c.asked + "]\r\nk=2\r\n")
+            << c.stored << " " << c.asked;
+
+        const QByteArray key = "[S]\r\n" + stored + "=1\r\n";
+        const QString keyFile = dir.write(QString("key%1.txt").arg(n++), key);
+        EXPECT_EQ(GetProfileString(keyFile, "S", asked, "<default>"), want) << c.stored << " " << c.asked;
+        ASSERT_TRUE(WriteProfileString(keyFile, "S", asked, "2"));
+        EXPECT_EQ(ReadBytes(keyFile), c.same ? "[S]\r\n" + stored + "=2\r\n" : key + c.asked + "=2\r\n")
+            << c.stored << " " << c.asked;
+    }
+    // ']' cannot stand in a section name, but a key may hold it.
+    const QString keys = dir.write("brackets.txt", "[S]\r\nx]=1\r\n");
+    EXPECT_EQ(GetProfileString(keys, "S", "x}", "<default>"), QStringLiteral("<default>"));
+    ASSERT_TRUE(WriteProfileString(keys, "s", "x}", "2"));
+    EXPECT_EQ(ReadBytes(keys), QByteArray("[S]\r\nx]=1\r\nx}=2\r\n"));
+    EXPECT_EQ(GetProfileString(keys, "S", "x]"), QStringLiteral("1"));
+}
