@@ -167,6 +167,13 @@ bool CGroupBase::GetItemNames(int, QString* name, QString* name2)
     return false;
 }
 
+QString CGroupBase::ExportItemName(int item)
+{
+    QString name;
+    GetItemNames(item, &name, nullptr);
+    return name;
+}
+
 bool CGroupBase::GetItemStones(int, QString* stone, QString* stone2, QString* stone3)
 {
     for (QString* s : {stone, stone2, stone3})

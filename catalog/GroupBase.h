@@ -301,6 +301,10 @@ public:
     // "!台灣的<displayName>.gdb" (defaultName) or "gps/<displayName>.gdb"; relative values are
     // taken from the program folder.
     QString WaypointFilePath(bool defaultName) const;
+    // Opens an all-in-one GPS file through the main window; null without one or when no format
+    // reads the file. A file that is there but cannot be read as GPS data is reported when
+    // report is set: the callers set it only for a file they had not tried in this state.
+    std::unique_ptr<CGPSFile> OpenAllInOneFile(const QString& path, bool report) const;
     // [GPS] <base name of the item file> of Mapping.txt, read whole; empty when none.
     QString MappedWaypointName(int item) const;
     // How an export or a synchronisation found an item's waypoint.
@@ -319,6 +323,10 @@ public:
     // The export rule for an item, on the loaded set: own waypoint name, else the mapping unless
     // it says "Skip" (any case), else the last free waypoint whose base name is the item's name.
     ResolvedWaypoint ResolveWaypoint(int item);
+    // The item's name as the export and the synchronisation use it (the base name they search
+    // for, the exported copy's name, the duplicate message): the first of GetItemNames unless a
+    // class that gives no item names names its items here.
+    virtual QString ExportItemName(int item);
     // The window services of the table; null without a table.
     const WindowServices* Services() const;
     // Runs the search dialog of kind over this group (or subset) with the text, the walk and the

@@ -100,7 +100,7 @@ bool CGroupBase::ExportWaypoints(IItemList* list)
     if (!list || list->RowCount() <= 0)
         return false;
     LoadWaypointFile(false);
-    return ExportRows(*this, *list, OwnItem, kExportFileName);
+    return ExportRows(*this, *list, OwnItem, kExportFileName, DuplicateReport::AgainstFirst);
 }
 
 bool CGroupBase::SyncWaypoints(IItemList* list)

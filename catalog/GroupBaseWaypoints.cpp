@@ -8,12 +8,15 @@
 #include "catalog/window/IDialogRunner.h"
 #include "catalog/window/IKeyboard.h"
 #include "catalog/window/IMainWindow.h"
+#include "catalog/window/IMessageBox.h"
 #include "catalog/window/WindowServices.h"
 #include "gps/GPSAngle.h"
 #include "gps/gdb/GDBFile.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Shell.h"
+
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -24,6 +27,11 @@ const QString kAllWaypointFileKey = QStringLiteral("AllWPFile_%1");
 const QString kDefaultFileFormat = QStringLiteral("\\!台灣的%1.gdb");
 const QString kGpsFolderFileFormat = QStringLiteral("\\gps\\%1.gdb");
 const QString kSkipMapping = QStringLiteral("Skip");
+// An all-in-one file that is there but that no format reads, with the reason.
+const QString kUnreadableGpsFile = QStringLiteral("[%1]無法讀取為GPS檔案(%2)！");
+const QString kCannotOpen = QStringLiteral("檔案無法開啟");
+const QString kDamagedFormat = QStringLiteral("%1內容有誤");
+const QString kUnknownFormat = QStringLiteral("不是已知的GPS檔案格式");
 
 // Locating: the file handed to the GPS software.
 const QString kTempWaypointFile = QStringLiteral("~~TempWP.gdb");
@@ -158,6 +166,25 @@ QString CGroupBase::WaypointFilePath(bool defaultName) const
     return platform::JoinPath(platform::ProgramFolder(), path);
 }
 
+std::unique_ptr<CGPSFile> CGroupBase::OpenAllInOneFile(const QString& path, bool report) const
+{
+    const WindowServices* services = Services();
+    IMainWindow* window = services ? services->mainWindow : nullptr;
+    if (!window)
+        return nullptr;
+    QString damagedFormat;
+    std::unique_ptr<CGPSFile> file(window->OpenGpsFile(path, &damagedFormat));
+    // A missing file is the owner's choice: only a file that is there is reported.
+    const QFileInfo info(path);
+    if (file || !report || !services->messageBox || !(info.exists() || info.isSymLink()))
+        return file;
+    const QString reason = !info.isFile() || !info.isReadable() ? kCannotOpen
+                           : damagedFormat.isEmpty()             ? kUnknownFormat
+                                                                 : kDamagedFormat.arg(damagedFormat);
+    services->messageBox->Show(kUnreadableGpsFile.arg(path, reason), MessageIcon::Exclamation);
+    return nullptr;
+}
+
 CGPSFile* CGroupBase::LoadWaypointFile(bool defaultName)
 {
     const QString path = WaypointFilePath(defaultName);
@@ -165,16 +192,14 @@ CGPSFile* CGroupBase::LoadWaypointFile(bool defaultName)
     if (!platform::GetFileWriteTime(path, &time))
         time = {};
     // The flag or Local.txt may name another file with the same time: the path counts too.
-    if (waypointSet.file && time == waypointFileTime && path == waypointFilePath)
+    const bool sameFile = time == waypointFileTime && path == waypointFilePath;
+    if (waypointSet.file && sameFile)
         return waypointSet.file.get();
     waypointFileTime = time;
     waypointFilePath = path;
     waypointSet.Free();
-    const WindowServices* services = Services();
-    IMainWindow* window = services ? services->mainWindow : nullptr;
-    if (!window)
-        return nullptr;
-    waypointSet.Fill(std::unique_ptr<CGPSFile>(window->OpenGpsFile(path)));
+    // A file that did not open is tried at every call, and reported only when it changed.
+    waypointSet.Fill(OpenAllInOneFile(path, !sameFile));
     // Each item's own waypoint is taken: the base-name look-up offers only the others.
     for (int item = 0; item < itemCount && waypointSet.count > 0; ++item) {
         QString name;
@@ -205,10 +230,8 @@ CGroupBase::ResolvedWaypoint CGroupBase::ResolveWaypoint(int item)
         return {-1, WaypointMatch::Skipped};
     if (const int index = waypointSet.FindByName(mapped); index >= 0)
         return {index, WaypointMatch::Mapping};
-    QString name;
-    GetItemNames(item, &name, nullptr);
     int matches = 0;
-    const int index = waypointSet.FindByBaseName(name, &matches);
+    const int index = waypointSet.FindByBaseName(ExportItemName(item), &matches);
     if (index < 0 || matches < 1)
         return {};
     return {index, matches == 1 ? WaypointMatch::SingleBaseName : WaypointMatch::GuessedBaseName};

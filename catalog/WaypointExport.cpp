@@ -29,20 +29,15 @@ const QString kLongitudeKey = QStringLiteral("Longitude");
 const QString kLatitudeKey = QStringLiteral("Attitude");
 constexpr int kCoordinateDecimals = 6; // "%f"
 
-QString ItemName(CGroupBase& group, int item)
-{
-    QString name;
-    group.GetItemNames(item, &name, nullptr);
-    return name;
-}
-
-void ReportDuplicate(CGroupBase& group, const GPSWayPointRecordW& waypoint, int item, int firstItem)
+void ReportDuplicate(CGroupBase& group, const GPSWayPointRecordW& waypoint, int item,
+                     int earlierItem)
 {
     const WindowServices* services = group.Services();
     if (!services || !services->messageBox)
         return;
-    services->messageBox->Show(kDuplicateMessage.arg(WaypointName(waypoint), ItemName(group, item),
-                                                     ItemName(group, firstItem)),
+    services->messageBox->Show(kDuplicateMessage.arg(WaypointName(waypoint),
+                                                     group.ExportItemName(item),
+                                                     group.ExportItemName(earlierItem)),
                                MessageIcon::Exclamation);
 }
 
@@ -77,22 +72,26 @@ QString WaypointName(const GPSWayPointRecordW& waypoint)
 }
 
 int AddExportCopies(CGroupBase& group, const GPSWayPointSet& set,
-                    const std::vector<RowWaypoint>& rows, CGDBFile* gdb)
+                    const std::vector<RowWaypoint>& rows, CGDBFile* gdb, DuplicateReport report)
 {
-    QHash<int, int> takenBy; // waypoint index -> the first item that took it
+    QHash<int, QList<int>> takenBy; // waypoint index -> the items of the rows on it, in row order
     int added = 0;
     for (const RowWaypoint& row : rows) {
         const int index = row.found.index;
         if (index < 0 || std::size_t(index) >= set.items.size())
             continue;
-        if (const auto first = takenBy.constFind(index); first != takenBy.cend()) {
-            ReportDuplicate(group, set.items[std::size_t(index)], row.item, first.value());
+        QList<int>& earlier = takenBy[index];
+        // Only the first row on a waypoint is written.
+        const qsizetype against = report == DuplicateReport::AgainstFirst ? qMin(earlier.size(), 1)
+                                                                           : earlier.size();
+        for (qsizetype e = 0; e < against; ++e)
+            ReportDuplicate(group, set.items[std::size_t(index)], row.item, earlier[e]);
+        earlier.append(row.item);
+        if (earlier.size() > 1)
             continue;
-        }
-        takenBy.insert(index, row.item);
         QString comment;
         group.FormatItemDescription(row.item, &comment);
-        const QByteArray name = gps::Utf8ForField(ItemName(group, row.item), kExportNameBytes);
+        const QByteArray name = gps::Utf8ForField(group.ExportItemName(row.item), kExportNameBytes);
         added += gdb->AddWayPointCopy(set.file.get(), index, name,
                                       gps::Utf8ForField(comment, kExportCommentBytes),
                                       group.GetItemHeight(row.item));
@@ -147,14 +146,14 @@ bool WriteWaypointKeys(const QString& path, const QString& section, const QStrin
 }
 
 bool ExportRows(CGroupBase& group, const IItemList& list, const RowItem& itemOf,
-                const QString& fileName)
+                const QString& fileName, DuplicateReport report)
 {
     const GPSWayPointSet& set = *group.GetWaypointSet();
     if (set.count <= 0)
         return true;
     const std::vector<RowWaypoint> rows = ResolveRows(group, list, itemOf);
     CGDBFile gdb;
-    if (AddExportCopies(group, set, rows, &gdb) == 0)
+    if (AddExportCopies(group, set, rows, &gdb, report) == 0)
         return true;
     return SaveAndOpen(gdb, group.Services(), fileName);
 }

@@ -32,11 +32,16 @@ std::vector<RowWaypoint> ResolveRows(CGroupBase& group, const IItemList& list,
 // The name of a waypoint record.
 QString WaypointName(const GPSWayPointRecordW& waypoint);
 
-// Adds a copy of each resolved row's waypoint under the item's name (UTF-8, 31 bytes at most),
-// description (127 bytes at most) and height, both cut at a character boundary; a waypoint an
-// earlier row took is reported once for that row and left out. Returns the number added.
+// How a row on a waypoint that earlier rows resolved to is reported before it is left out: once,
+// against the first of them (the base group), or once against each of them (peaks, stones).
+enum class DuplicateReport { AgainstFirst, AgainstEachEarlier };
+
+// Adds a copy of each resolved row's waypoint under the item's export name (UTF-8, 31 bytes at
+// most), description (127 bytes at most) and height, both cut at a character boundary; a row on
+// a waypoint that earlier rows resolved to is reported as report says and left out. Returns the
+// number added.
 int AddExportCopies(CGroupBase& group, const GPSWayPointSet& set,
-                    const std::vector<RowWaypoint>& rows, CGDBFile* gdb);
+                    const std::vector<RowWaypoint>& rows, CGDBFile* gdb, DuplicateReport report);
 
 // Saves gdb as fileName in the folder for temporary GPS files and lets the shell open it; false
 // (nothing opened) when it was not saved.
@@ -62,7 +67,7 @@ bool WriteWaypointKeys(const QString& path, const QString& section, const QStrin
 // renamed copies into fileName and opened; true also when there was nothing to write, false
 // when the file could not be saved.
 bool ExportRows(CGroupBase& group, const IItemList& list, const RowItem& itemOf,
-                const QString& fileName);
+                const QString& fileName, DuplicateReport report);
 
 // Writes each surely resolved row's waypoint into its item file and then its record
 // (CGroupBase::SetItemWaypoint); false when a write failed (that record stays unchanged).

@@ -73,8 +73,16 @@ const CGPSFile* CGPSFileManager::format(int index) const
     return index >= 0 && index < count_ ? formats_[index].get() : nullptr;
 }
 
-std::unique_ptr<CGPSFile> CGPSFileManager::OpenFile(const QString& path) const
+std::unique_ptr<CGPSFile> CGPSFileManager::OpenFile(const QString& path,
+                                                    QString* damagedFormat) const
 {
+    if (damagedFormat)
+        damagedFormat->clear();
+    const auto damaged = [damagedFormat](const CGPSFile& format) {
+        if (damagedFormat)
+            *damagedFormat = format.GetDescription();
+        return nullptr;
+    };
     const QString extension = ExtensionOf(path);
     int tried = -1;
     for (int i = 0; i < count_ && tried < 0; ++i) {
@@ -86,7 +94,7 @@ std::unique_ptr<CGPSFile> CGPSFileManager::OpenFile(const QString& path) const
         if (auto file = formats_[tried]->LoadFile(path, &recognised))
             return file;
         if (recognised)
-            return nullptr;
+            return damaged(*formats_[tried]);
     }
     for (int i = 0; i < count_; ++i) {
         if (i == tried)
@@ -95,7 +103,7 @@ std::unique_ptr<CGPSFile> CGPSFileManager::OpenFile(const QString& path) const
         if (auto file = formats_[i]->LoadFile(path, &recognised))
             return file;
         if (recognised)
-            return nullptr;
+            return damaged(*formats_[i]);
     }
     return nullptr;
 }

@@ -20,8 +20,9 @@ public:
     CGPSFileManager& operator=(const CGPSFileManager&) = delete;
 
     // A new object holding the file, or null when no format reads it. A file that a format
-    // recognises by its signature but finds damaged is not tried by the others.
-    std::unique_ptr<CGPSFile> OpenFile(const QString& path) const;
+    // recognises by its signature but finds damaged is not tried by the others; damagedFormat
+    // (may be null) then receives that format's description, and is emptied otherwise.
+    std::unique_ptr<CGPSFile> OpenFile(const QString& path, QString* damagedFormat = nullptr) const;
 
     int count() const { return count_; }
     const CGPSFile* format(int index) const;

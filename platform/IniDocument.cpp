@@ -6,20 +6,6 @@
 
 namespace platform {
 
-namespace {
-
-constexpr char16_t kCr = u'\r';
-constexpr char16_t kFirstNonAscii = 0x80;
-constexpr char16_t kLf = u'\n';
-
-struct ByteOrderMark {
-    static constexpr char kUtf16Le[] = "\xff\xfe";
-    static constexpr char kUtf16Be[] = "\xfe\xff";
-    static constexpr char kUtf8[] = "\xef\xbb\xbf";
-    static constexpr qsizetype kUtf16Size = 2;
-    static constexpr qsizetype kUtf8Size = 3;
-};
-
 bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -33,6 +19,20 @@ QStringView TrimBlanks(QStringView s)
         s.chop(1);
     return s;
 }
+
+namespace {
+
+constexpr char16_t kCr = u'\r';
+constexpr char16_t kFirstNonAscii = 0x80;
+constexpr char16_t kLf = u'\n';
+
+struct ByteOrderMark {
+    static constexpr char kUtf16Le[] = "\xff\xfe";
+    static constexpr char kUtf16Be[] = "\xfe\xff";
+    static constexpr char kUtf8[] = "\xef\xbb\xbf";
+    static constexpr qsizetype kUtf16Size = 2;
+    static constexpr qsizetype kUtf8Size = 3;
+};
 
 bool IsQuote(QChar c)
 {

@@ -23,6 +23,11 @@
 
 namespace platform {
 
+// The blanks of INI lines: spaces and tabs.
+bool IsBlank(QChar c);
+// The text without the blanks at either end.
+QStringView TrimBlanks(QStringView s);
+
 enum class IniEncoding {
     Utf16Le,  // FF FE
     Utf16Be,  // FE FF

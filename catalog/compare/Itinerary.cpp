@@ -1,11 +1,14 @@
 #include "catalog/compare/Itinerary.h"
 
+#include "catalog/compare/NumberedKeyFile.h"
 #include "catalog/records/RecordText.h"
 #include "catalog/records/TalvaneItemRecord.h"
 #include "catalog/talvane/GroupTalvane.h"
 #include "catalog/text/HikingEntry.h"
+#include "catalog/text/TextFile.h"
 #include "catalog/text/TextParsers.h"
-#include "platform/Profile.h"
+
+#include <algorithm>
 
 namespace itinerary {
 
@@ -13,6 +16,7 @@ namespace {
 
 const QString kSection = QString::fromUtf16(kHikingSection);
 const QString kNameSeparator = QStringLiteral(",");
+const QString kNumberedKey = QStringLiteral("%d");
 
 // The peak's codes of one companion (0 for every companion), each once, in list order.
 QList<int> CodesOf(const TalvaneItemRecord& peak, int companion)
@@ -33,9 +37,21 @@ void AppendName(QString* names, const TalvaneItemRecord& peak)
     *names += FieldText(peak.Name);
 }
 
-bool KeyIsEmpty(const HikingMate& mate, const QString& key)
+// The trips ReadNumberedKeyPairs reads from the companion's file text.
+QList<HikingEntry> ReadTrips(const HikingMate& mate, QStringView text, QString* stoppedAt = nullptr)
 {
-    return platform::GetProfileString(mate.path, kSection, key).isEmpty();
+    return ReadNumberedKeyPairsText(text, mate.keyTitle + kNumberedKey, mate.keyLink + kNumberedKey,
+                                    stoppedAt);
+}
+
+bool SameTrip(const HikingEntry& a, const HikingEntry& b)
+{
+    return a.title == b.title && a.dateText == b.dateText && a.link == b.link;
+}
+
+bool SameTrips(const QList<HikingEntry>& a, const QList<HikingEntry>& b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), SameTrip);
 }
 
 } // namespace
@@ -80,27 +96,41 @@ QHash<int, QString> NamesByTripCode(const CGroupTalvane& group, int companion)
     return names;
 }
 
-bool AppendTrip(const HikingMate& mate, const QString& trip, const QString& link, int* number)
+bool AppendTrip(const HikingMate& mate, const QString& trip, const QString& link, int* number,
+                QString* unreadableKey)
 {
+    if (unreadableKey)
+        unreadableKey->clear();
     // Keys match without regard to case, as the profile functions read them.
-    if (mate.path.isEmpty() || mate.keyTitle.compare(mate.keyLink, Qt::CaseInsensitive) == 0)
+    HikingEntry added;
+    if (mate.path.isEmpty() || mate.keyTitle.compare(mate.keyLink, Qt::CaseInsensitive) == 0
+        || !added.ParseTrip(trip))
         return false;
-    for (int n = 1; n <= HikingEntry::kMaxEntries; ++n) {
-        const QString entryKey = mate.VisitKey(n);
-        const QString linkKey = mate.LinkKey(n);
-        if (!KeyIsEmpty(mate, entryKey) || !KeyIsEmpty(mate, linkKey))
-            continue;
-        if (!platform::WriteProfileString(mate.path, kSection, entryKey, trip))
-            return false;
-        if (!platform::WriteProfileString(mate.path, kSection, linkKey, link)) {
-            platform::WriteProfileString(mate.path, kSection, entryKey, QString());
-            return false;
-        }
-        if (number)
-            *number = n;
-        return true;
+    added.link = link;
+    QByteArray bytes;
+    if (!ReadNumberedFile(mate.path, &bytes))
+        return false;
+    QString stoppedAt;
+    const QList<HikingEntry> read = ReadTrips(mate, DecodeUtf16File(bytes), &stoppedAt);
+    if (read.size() >= HikingEntry::kMaxEntries)
+        return false;
+    // The number the reader looks for next: a trip under any other is never read.
+    const int n = int(read.size()) + 1;
+    const NumberedPair pair{kSection, mate.VisitKey(n), trip, mate.LinkKey(n), link};
+    if (!IsWritablePair(pair))
+        return false;
+    const std::optional<QByteArray> updated = WithNumberedPair(bytes, pair);
+    if (!updated || !SameTrips(ReadTrips(mate, DecodeUtf16File(*updated)), read + QList{added})) {
+        // The key the reader stops at (or one that holds text out of its order) must be mended.
+        if (unreadableKey)
+            *unreadableKey = stoppedAt.isEmpty() ? pair.key : stoppedAt;
+        return false;
     }
-    return false;
+    if (!WriteNumberedFile(mate.path, *updated))
+        return false;
+    if (number)
+        *number = n;
+    return true;
 }
 
 } // namespace itinerary

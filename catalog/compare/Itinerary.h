@@ -26,13 +26,16 @@ QString NamesOnTrip(const CGroupTalvane& group, int code);
 // NamesOnTrip for every code of one companion held by any peak, in one pass over the peaks.
 QHash<int, QString> NamesByTripCode(const CGroupTalvane& group, int companion);
 
-// Appends a trip to the companion's file, [Hiking]: the trip text under the first entry key
-// (keyTitle followed by n, n from 1) that is empty and whose link key is empty too, the link
-// under the link key of the same n. Nothing is written, and the result is false, when the two
-// key prefixes name the same keys (the link would overwrite the trip), when no such n up to
-// HikingEntry::kMaxEntries is left, or when a write fails (a trip whose link could not be
-// written is cleared again). *number receives n on success.
+// Appends a trip to the companion's file, [Hiking]: the trip text under the entry key
+// (keyTitle followed by n) and the link under the link key of the n that ReadNumberedKeyPairs
+// looks for next, one past the trips it reads, so that the trip is read. Nothing is written, and
+// the result is false, when the two key prefixes name the same keys (the link would overwrite
+// the trip), when the trip text does not parse, when the itinerary is full, when the write fails
+// or when the reader would not read the trip there; in the last case *unreadableKey (when
+// given) receives the key to mend first: the one at which the reader stops (a trip text it
+// cannot read, a link key missing after a trip) or the entry key of n when that holds text out
+// of the reader's order. No key that holds text is written over. *number receives n on success.
 bool AppendTrip(const HikingMate& mate, const QString& trip, const QString& link,
-                int* number = nullptr);
+                int* number = nullptr, QString* unreadableKey = nullptr);
 
 } // namespace itinerary

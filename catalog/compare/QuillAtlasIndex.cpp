@@ -1,10 +1,11 @@
 #include "catalog/compare/QuillAtlasIndex.h"
 
 #include "catalog/compare/AtlasKeys.h"
+#include "catalog/compare/NumberedKeyFile.h"
+#include "catalog/text/TextFile.h"
 #include "catalog/text/TextParsers.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,10 +80,31 @@ QByteArray Utf16LeWithBom(QStringView text)
     return bytes;
 }
 
-bool KeyIsEmpty(const QString& path, QStringView pattern, int n)
+// One entry as ReadQuillAtlasFile finds it, before its value is parsed.
+struct RawPair {
+    QString value, link;
+    bool operator==(const RawPair&) const = default;
+};
+
+// The entries the reader finds in text, in its order: it looks for Quill<n>= and then
+// QuillLink<n>= from where the previous line ended, whatever the section, and stops at the first
+// it misses. *end receives the position just past the last entry found.
+QList<RawPair> ScanQuillPairs(QStringView text, qsizetype* end = nullptr)
 {
-    return platform::GetProfileString(path, kQuillAtlasSection.toString(),
-                                      FormatNumberedKey(pattern, n)).isEmpty();
+    QList<RawPair> pairs;
+    qsizetype pos = 0;
+    for (int n = 1; pairs.size() < GuideEntry::kMaxEntries; ++n) {
+        RawPair pair;
+        qsizetype next = pos;
+        if (!ScanKeyValue(text, FormatNumberedKey(kQuillKeyPattern, n), &next, &pair.value)
+            || !ScanKeyValue(text, FormatNumberedKey(kQuillLinkPattern, n), &next, &pair.link))
+            break;
+        pos = next;
+        pairs.append(std::move(pair));
+    }
+    if (end)
+        *end = pos;
+    return pairs;
 }
 
 } // namespace
@@ -137,22 +159,37 @@ bool WriteQuillAtlasFile(const QString& path, const QList<GuideEntry>& entries)
 
 bool AddQuillAtlasEntry(const QString& path, const GuideEntry& entry, int* number)
 {
-    const QString section = kQuillAtlasSection.toString();
-    // A free pair exists among the section's keys plus one.
-    const int limit = int(platform::GetProfileKeys(path, section).size()) + 1;
-    int n = 1;
-    while (n <= limit && !(KeyIsEmpty(path, kQuillKeyPattern, n) && KeyIsEmpty(path, kQuillLinkPattern, n)))
-        ++n;
-    if (!QDir().mkpath(platform::FolderOf(path)))
+    QByteArray bytes;
+    if (!ReadNumberedFile(path, &bytes))
         return false;
-    if (!platform::WriteProfileString(path, section, FormatNumberedKey(kQuillKeyPattern, n),
-                                      FormatQuillValue(entry)))
+    const QString text = DecodeUtf16File(bytes);
+    qsizetype end = 0;
+    const QList<RawPair> read = ScanQuillPairs(text, &end);
+    if (read.size() >= GuideEntry::kMaxEntries)
         return false;
-    if (!platform::WriteProfileString(path, section, FormatNumberedKey(kQuillLinkPattern, n), entry.link)) {
-        platform::WriteProfileString(path, section, FormatNumberedKey(kQuillKeyPattern, n), QString());
-        return false;
+    // The number the reader looks for next. The keys go to the section of the last entry read
+    // or else to "Guide" (keys before any header are in a section the profile layer cannot
+    // name), and only where the reader then finds what it found before and the new entry.
+    const int n = int(read.size()) + 1;
+    NumberedPair pair;
+    pair.key = FormatNumberedKey(kQuillKeyPattern, n);
+    pair.value = FormatQuillValue(entry);
+    pair.linkKey = FormatNumberedKey(kQuillLinkPattern, n);
+    pair.link = entry.link;
+    const QList<RawPair> expected = read + QList{RawPair{pair.value, pair.link}};
+    QStringList sections = {kQuillAtlasSection.toString()};
+    if (!read.isEmpty())
+        sections.prepend(SectionAt(text, end));
+    for (const QString& section : sections) {
+        pair.section = section;
+        const std::optional<QByteArray> updated = WithNumberedPair(bytes, pair);
+        if (!updated || ScanQuillPairs(DecodeUtf16File(*updated)) != expected)
+            continue;
+        if (!WriteNumberedFile(path, *updated))
+            return false;
+        if (number)
+            *number = n;
+        return true;
     }
-    if (number)
-        *number = n;
-    return true;
+    return false;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The 岫禾圖集 index file, "山友\岫禾圖集.txt" of the data folder: section "Guide", keys Quill%d
 // ("十五045-雪山") and QuillLink%d in that order, as ReadQuillAtlasFile reads them (UTF-16LE
-// with byte-order mark, CR LF line ends).
+// with byte-order mark, CR LF line ends). The reader ignores sections: an owner's file may keep
+// its keys anywhere.
 #include "catalog/text/GuideEntry.h"
 
 #include <QList>
@@ -23,7 +24,10 @@ bool IsMissingOrEmptyFile(const QString& path);
 // missing; false (nothing written) when the text cannot be built or written.
 bool WriteQuillAtlasFile(const QString& path, const QList<GuideEntry>& entries);
 
-// Adds entry through the profile-string layer under the first n whose Quill%d and QuillLink%d are
-// both empty, never over an existing key; false (the index unchanged) when a write fails.
-// *number (may be null) receives n.
+// Adds entry as the profile-string layer writes keys, under the n that ReadQuillAtlasFile looks
+// for next (one past the entries it reads), in the section of the last entry it reads or else
+// in "Guide", wherever the reader then finds it. False, the index unchanged, when the reader
+// would find it in neither (keys out of order, a value without its link), when a key of that n
+// already holds text, when the index is full or when the write fails. *number (may be null)
+// receives n.
 bool AddQuillAtlasEntry(const QString& path, const GuideEntry& entry, int* number = nullptr);

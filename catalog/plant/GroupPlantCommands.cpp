@@ -1,8 +1,10 @@
 // The plant group's row commands: the item file in the editor, the record menu of the plant's
-// web pages ([Plant] Blog%d titles, Link%d addresses), and the plant search dialog.
+// web pages ([Plant] Blog%d titles, Link%d addresses; a relative address lies under the program
+// folder, as the walk and atlas links do), and the plant search dialog.
 #include "catalog/plant/GroupPlant.h"
 
 #include "catalog/records/RecordText.h"
+#include "catalog/text/RecordLinks.h"
 #include "catalog/window/IDialogRunner.h"
 #include "catalog/window/IPopupMenu.h"
 #include "catalog/window/WindowServices.h"
@@ -70,7 +72,7 @@ bool CGroupPlant::OpenRecordLink(IItemList* list, int row, int commandId)
     const QString link = ReadItemText(path, kLinkKey.arg(commandId - kFirstLinkCommand + 1));
     const WindowServices* services = Services();
     if (!link.isEmpty() && services && services->shell)
-        services->shell->Open(link);
+        services->shell->Open(record_links::ResolveLink(link));
     return true;
 }
 

@@ -54,9 +54,10 @@ public:
     // "Name，Height m，FormatStoneNumber(Stone) [Region]".
     QString SummaryLine(int item) const;
     void FormatItemDescription(int item, QString* text) override;
-    // The stone's Name (name2 empty) and Region; false, as the export's callers expect.
-    bool GetItemNames(int item, QString* name, QString* name2) override;
-    bool GetItemRegion(int item, QString* text) override;
+    // A stone gives no item names and no region (the base's empty answers): it is located by its
+    // Waypoint, its Mapping.txt entry or the picker, never by its place name, and the item
+    // search finds it by its stone number only. The export knows it by its Name.
+    QString ExportItemName(int item) override;
     bool GetItemStones(int item, QString* stone, QString* stone2, QString* stone3) override;
     bool GetItemWaypointName(int item, QString* text) override;
     int GetItemHeight(int item) override;

@@ -22,7 +22,7 @@ bool CGroupStone::ExportWaypoints(IItemList* list)
         return false;
     LoadWaypointFile(false);
     const auto stoneOf = [this](quint32 value) { return StoneOfRowValue(value); };
-    return ExportRows(*this, *list, stoneOf, kExportFileName);
+    return ExportRows(*this, *list, stoneOf, kExportFileName, DuplicateReport::AgainstEachEarlier);
 }
 
 bool CGroupStone::SyncWaypoints(IItemList* list)

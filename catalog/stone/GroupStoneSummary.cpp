@@ -27,9 +27,8 @@ QString CGroupStone::SummaryLine(int item) const
     const StoneItemRecord* r = Record(item);
     if (!r)
         return QString();
-    return kSummary.arg(FieldText(r->Name))
-        .arg(r->Height)
-        .arg(FormatStoneNumber(FieldText(r->Stone)), ConvertDisplayName(FieldText(r->Region)));
+    return kSummary.arg(FieldText(r->Name), QString::number(r->Height), FormatStoneNumber(FieldText(r->Stone)),
+                        ConvertDisplayName(FieldText(r->Region)));
 }
 
 bool CGroupStone::ShowItemSummary(IStatusText* window, int item)
@@ -49,20 +48,10 @@ bool CGroupStone::ShowRowSummary(IStatusText* window, IItemList* list, int row)
     return stone >= 0;
 }
 
-// As the export and the subsets expect, the texts are handed out with false.
-bool CGroupStone::GetItemNames(int item, QString* name, QString* name2)
+QString CGroupStone::ExportItemName(int item)
 {
     const StoneItemRecord* r = Record(item);
-    SetText(name, r ? FieldText(r->Name) : QString());
-    SetText(name2, QString());
-    return false;
-}
-
-bool CGroupStone::GetItemRegion(int item, QString* text)
-{
-    const StoneItemRecord* r = Record(item);
-    SetText(text, r ? FieldText(r->Region) : QString());
-    return r != nullptr;
+    return r ? FieldText(r->Name) : QString();
 }
 
 bool CGroupStone::GetItemStones(int item, QString* stone, QString* stone2, QString* stone3)

@@ -1,6 +1,7 @@
 // Visit figures of a list of peaks.
 #include "catalog/subsets/PeakVisitTally.h"
 
+#include "catalog/records/CodeList.h"
 #include "catalog/talvane/GroupTalvane.h"
 
 #include <algorithm>
@@ -9,7 +10,9 @@
 void PeakVisitTally::Count(int item)
 {
     const TalvaneItemRecord* record = group.Record(item);
-    if (record && record->Visits[0] > 0)
+    const bool counts = record && (rule == VisitedRule::AnyVisit ? LeadingCodes(record->Visits) > 0
+                                                                 : record->Visits[0] > 0);
+    if (counts)
         ++visited;
     const int mates = qMin(group.MateCount(), SubsetStatistics::kMaxCompanions);
     for (int j = 0; j < mates; ++j)

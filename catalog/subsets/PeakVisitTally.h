@@ -9,7 +9,16 @@ class CGroupTalvane;
 
 class PeakVisitTally {
 public:
-    explicit PeakVisitTally(CGroupTalvane& group) : group(group) {}
+    // Which listed peaks count as visited: those whose newest visit code is above 0 (title,
+    // named and height lists), or those with any visit code at all (the visit subsets, which
+    // list a peak by its number of visits).
+    enum class VisitedRule { NewestCodeAboveZero, AnyVisit };
+
+    explicit PeakVisitTally(CGroupTalvane& group,
+                            VisitedRule rule = VisitedRule::NewestCodeAboveZero)
+        : group(group), rule(rule)
+    {
+    }
 
     // Adds the figures of a listed peak.
     void Count(int item);
@@ -19,6 +28,7 @@ public:
 
 private:
     CGroupTalvane& group;
+    VisitedRule rule;
     int32_t visited = 0;
     int32_t companions[SubsetStatistics::kMaxCompanions] = {};
 };

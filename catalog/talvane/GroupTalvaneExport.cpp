@@ -31,7 +31,8 @@ bool CGroupTalvane::ExportWaypoints(IItemList* list)
     if (!list || list->RowCount() <= 0)
         return false;
     LoadWaypointFile(true);
-    return ExportRows(*this, *list, PeakOfRowValue, kExportFileName);
+    return ExportRows(*this, *list, PeakOfRowValue, kExportFileName,
+                      DuplicateReport::AgainstEachEarlier);
 }
 
 bool CGroupTalvane::SyncWaypoints(IItemList* list)

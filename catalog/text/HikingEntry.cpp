@@ -113,21 +113,36 @@ int CompareHikingEntries(const HikingEntry& a, const HikingEntry& b)
 QList<HikingEntry> ReadNumberedKeyPairs(const QString& path, QStringView entryKeyPattern,
                                         QStringView linkKeyPattern)
 {
-    QList<HikingEntry> entries;
     QString text;
     if (!ReadUtf16File(path, &text))
-        return entries;
+        return {};
+    return ReadNumberedKeyPairsText(text, entryKeyPattern, linkKeyPattern);
+}
+
+QList<HikingEntry> ReadNumberedKeyPairsText(QStringView text, QStringView entryKeyPattern,
+                                            QStringView linkKeyPattern, QString* stoppedAt)
+{
+    QList<HikingEntry> entries;
+    QString stop;
     qsizetype pos = 0;
     for (int n = 1; entries.size() < HikingEntry::kMaxEntries; ++n) {
         QString trip;
-        if (!ScanKeyValue(text, FormatNumberedKey(entryKeyPattern, n), &pos, &trip))
+        const QString entryKey = FormatNumberedKey(entryKeyPattern, n);
+        if (!ScanKeyValue(text, entryKey, &pos, &trip))
             break;
         HikingEntry entry;
-        if (trip.isEmpty() || !entry.ParseTrip(trip))
+        if (trip.isEmpty() || !entry.ParseTrip(trip)) {
+            stop = entryKey;
             break;
-        if (!ScanKeyValue(text, FormatNumberedKey(linkKeyPattern, n), &pos, &entry.link))
+        }
+        const QString linkKey = FormatNumberedKey(linkKeyPattern, n);
+        if (!ScanKeyValue(text, linkKey, &pos, &entry.link)) {
+            stop = linkKey;
             break;
+        }
         entries.append(std::move(entry));
     }
+    if (stoppedAt)
+        *stoppedAt = stop;
     return entries;
 }

@@ -25,3 +25,10 @@ int CompareHikingEntries(const HikingEntry& a, const HikingEntry& b);
 // parse. A file that cannot be read gives none.
 QList<HikingEntry> ReadNumberedKeyPairs(const QString& path, QStringView entryKeyPattern,
                                         QStringView linkKeyPattern);
+// The same reading of a file's text (as ReadUtf16File gives it). *stoppedAt (when given)
+// receives the key at which the reading stopped short: the entry key of a trip text that is
+// empty or does not parse, or the link key missing after a trip; empty when the reading ended
+// at a missing entry key or at the maximum.
+QList<HikingEntry> ReadNumberedKeyPairsText(QStringView text, QStringView entryKeyPattern,
+                                            QStringView linkKeyPattern,
+                                            QString* stoppedAt = nullptr);

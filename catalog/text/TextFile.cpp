@@ -45,12 +45,17 @@ bool ReadUtf16File(const QString& path, QString* text)
     QByteArray bytes;
     if (!ReadNonEmpty(path, &bytes))
         return false;
+    *text = DecodeUtf16File(bytes);
+    return true;
+}
+
+QString DecodeUtf16File(QByteArrayView bytes)
+{
     QString decoded = platform::FromUtf16Le(bytes);
     const qsizetype zero = decoded.indexOf(QChar(u'\0'));
     if (zero >= 0)
         decoded.truncate(zero);
-    *text = std::move(decoded);
-    return true;
+    return decoded;
 }
 
 bool WriteUtf8File(const QString& path, QStringView text)

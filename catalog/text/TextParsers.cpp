@@ -24,6 +24,21 @@ bool IsAsciiDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
+// The profile layer writes a value with outer blanks or quotes inside double quotes; such a
+// value is read as the profile reader reads it: trimmed of spaces and tabs, one pair of outer
+// double quotes removed. Any other value stays as it stands.
+QString Unquoted(QStringView raw)
+{
+    QStringView value = raw;
+    while (!value.isEmpty() && (value.front() == u' ' || value.front() == u'\t'))
+        value = value.sliced(1);
+    while (!value.isEmpty() && (value.back() == u' ' || value.back() == u'\t'))
+        value.chop(1);
+    if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
+        return value.sliced(1, value.size() - 2).toString();
+    return raw.toString();
+}
+
 } // namespace
 
 int ParseDecimalPrefix(QStringView text)
@@ -116,8 +131,10 @@ bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* va
 {
     const QString start = key.toString() + u'=';
     qsizetype end = 0;
-    if (ExtractBetween(text, start, kLineEnd, value, *pos, &end)) {
+    QString raw;
+    if (ExtractBetween(text, start, kLineEnd, &raw, *pos, &end)) {
         *pos = end;
+        *value = Unquoted(raw);
         return true;
     }
     // The last line of a file may lack its line end (a hand-kept file, or a key the INI layer
@@ -128,7 +145,7 @@ bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* va
     QStringView rest = text.mid(at + start.size());
     while (rest.endsWith(u'\r') || rest.endsWith(u'\n'))
         rest.chop(1);
-    *value = rest.toString();
+    *value = Unquoted(rest);
     *pos = text.size();
     return true;
 }

@@ -25,6 +25,7 @@ QString FormatNumberedKey(QStringView pattern, int n);
 
 // Raw scan of a "key=value" CR LF line: finds key followed by "=" at or after *pos (a plain
 // substring search), yields the value up to the next CR LF and moves *pos past it; with no CR
-// LF after it, the value runs to the end of the text. False (nothing moved) when the key is
-// missing.
+// LF after it, the value runs to the end of the text. A value in double quotes (blanks around
+// them allowed), as the profile layer writes one with outer blanks or quotes, is yielded
+// without them; any other value as it stands. False (nothing moved) when the key is missing.
 bool ScanKeyValue(QStringView text, QStringView key, qsizetype* pos, QString* value);

@@ -4,8 +4,6 @@
 
 #include "catalog/GroupTable.h"
 #include "catalog/records/RecordText.h"
-#include "catalog/window/IMainWindow.h"
-#include "catalog/window/WindowServices.h"
 #include "gps/GPSAngle.h"
 #include "gps/GPSNameMatch.h"
 #include "platform/Paths.h"
@@ -58,16 +56,14 @@ CGPSFile* CGroupTrail::LoadWaypointFile(bool)
     if (!platform::GetFileWriteTime(path, &time))
         time = {};
     // Local.txt may name another file with the same time: the path counts too.
-    if (trackSet.file && time == trackFileTime && path == trackFilePath)
+    const bool sameFile = time == trackFileTime && path == trackFilePath;
+    if (trackSet.file && sameFile)
         return trackSet.file.get();
     trackFileTime = time;
     trackFilePath = path;
     trackSet.Free();
-    const WindowServices* services = Services();
-    IMainWindow* window = services ? services->mainWindow : nullptr;
-    if (!window)
-        return nullptr;
-    trackSet.Fill(std::unique_ptr<CGPSFile>(window->OpenGpsFile(path)));
+    // A file that did not open is tried at every call, and reported only when it changed.
+    trackSet.Fill(OpenAllInOneFile(path, !sameFile));
     // Every track an item names is taken: the base-name look-up offers only the others.
     QSet<QString> named;
     for (int item = 0; item < ItemCount(); ++item)

@@ -11,7 +11,9 @@ public:
 
     // Opens a GPS file through the window's format manager: a new file object that the caller
     // owns (and deletes through its virtual destructor), null when no format reads it.
-    virtual CGPSFile* OpenGpsFile(const QString& path) = 0;
+    // damagedFormat (may be null) receives the description of the format that recognised the
+    // file but found it damaged; empty when none did.
+    virtual CGPSFile* OpenGpsFile(const QString& path, QString* damagedFormat = nullptr) = 0;
     // Selects the region subset of that name in the current group, if there is one.
     virtual void SelectSubsetByName(const QString& name) = 0;
     // Shows the survey-stone group and selects its stone subset of that name.

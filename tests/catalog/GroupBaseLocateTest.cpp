@@ -2,6 +2,7 @@
 // by Mapping.txt or by base name, else picked; written with its neighbours into "~~TempWP.gdb"
 // for the GPS software, or shown on an online map. On the program folder of
 // tests/data/locate, whose all-in-one file gpsbabel wrote.
+#include "FakeMessageBox.h"
 #include "LocateTestSupport.h"
 
 #include "catalog/GroupBase.h"
@@ -12,6 +13,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
+
+#include <random>
 
 namespace {
 
@@ -257,6 +261,68 @@ TEST_F(GroupBaseLocateTest, NoAllInOneFileDoesNothing)
     EXPECT_EQ(window.openedGpsFiles.size(), 2) << "a file that did not open is tried again";
     EXPECT_TRUE(dialogs.waypointPicks.isEmpty());
     EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+// Bytes that no GPS format reads, the same at every run.
+QByteArray RandomBytes(int size)
+{
+    std::mt19937 generator(20240611);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = char(generator() & 0xFF);
+    return bytes;
+}
+
+TEST_F(GroupBaseLocateTest, AnUnreadableAllInOneFileIsReportedOnceWhileUnchanged)
+{
+    FakeMessageBox messages;
+    table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &messages,
+                                     .keyboard = &keyboard, .dialogs = &dialogs, .shell = &shell});
+    const QByteArray sound = ReadBytes(AllInOneFile());
+    ASSERT_GT(sound.size(), 400);
+    const auto replace = [&](const QByteArray& bytes, int secondsLater) {
+        QFile file(AllInOneFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+        file.close();
+        platform::FileTime time;
+        ASSERT_TRUE(platform::GetFileWriteTime(AllInOneFile(), &time));
+        time.ns += platform::FileTime::kNsPerSecond * secondsLater;
+        ASSERT_TRUE(platform::SetFileWriteTime(AllInOneFile(), time));
+    };
+
+    replace(RandomBytes(4096), 10);
+    // Every locate and every refresh of the set tries the file again; it is reported once.
+    for (const char* item : {"a_own", "c_base", "d_many", "a_own"})
+        EXPECT_TRUE(Locate(item));
+    group.LoadWaypointFile(true);
+    EXPECT_EQ(window.openedGpsFiles.size(), 5);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(messages.shown[0].text.contains(AllInOneFile())) << qPrintable(messages.shown[0].text);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_TRUE(dialogs.waypointPicks.isEmpty());
+
+    // A GDB file whose first waypoint record claims only three bytes, so that its name has no
+    // end: the message names the format it failed as.
+    QByteArray damaged = sound;
+    const qsizetype record = damaged.indexOf("WOwn_Lake");
+    ASSERT_GT(record, 4);
+    qToLittleEndian<quint32>(3, damaged.data() + record - 4);
+    replace(damaged, 20);
+    EXPECT_TRUE(Locate("a_own"));
+    EXPECT_TRUE(Locate("a_own"));
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.contains(AllInOneFile()));
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("GDB"))) << qPrintable(messages.shown[1].text);
+
+    // A sound file again is read and says nothing; no file at all says nothing either.
+    replace(sound, 30);
+    EXPECT_TRUE(Locate("a_own"));
+    EXPECT_EQ(Shown(), QStringList{QStringLiteral("Own_Lake")});
+    ASSERT_TRUE(QFile::remove(AllInOneFile()));
+    EXPECT_TRUE(Locate("a_own"));
+    EXPECT_EQ(messages.shown.size(), 2);
 }
 
 TEST_F(GroupBaseLocateTest, FailedSaveOpensNothing)

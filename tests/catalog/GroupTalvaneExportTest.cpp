@@ -75,6 +75,22 @@ TEST_F(GroupTalvaneExportTest, ExportsEachPeakOnceUnderItsNameDescriptionAndHeig
     }
 }
 
+// Three peaks on one waypoint: the second is reported against the first, the third against
+// each of the two before it; only the first is written.
+TEST_F(GroupTalvaneExportTest, AThirdPeakOnAWaypointIsReportedOnceForEachEarlierOne)
+{
+    REQUIRE_GPSBABEL();
+    ASSERT_TRUE(platform::WriteProfileString(root + u"/data/Mapping.txt"_qs, u"GPS"_qs,
+                                             u"g_guess"_qs, u"Yushan"_qs));
+    ASSERT_TRUE(peaks->ExportWaypoints(Rows({Row("a_main"), Row("b_front"), Row("g_guess")})));
+    EXPECT_EQ(box.ExclamationTexts(), (QStringList{u"航點[Yushan]重複使用(玉山前峰,玉山主峰)！"_qs,
+                                                   u"航點[Yushan]重複使用(Guess,玉山主峰)！"_qs,
+                                                   u"航點[Yushan]重複使用(Guess,玉山前峰)！"_qs}));
+    const std::vector<GpxWaypoint> points = Written().waypoints;
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0].name, u"玉山主峰"_qs);
+}
+
 TEST_F(GroupTalvaneExportTest, NothingSavedOrOpenedWithoutAPairOrWhenTheSaveFails)
 {
     EXPECT_FALSE(peaks->ExportWaypoints(Rows({})));

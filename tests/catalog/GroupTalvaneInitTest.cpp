@@ -62,13 +62,14 @@ TEST_F(PeakInitTest, BuildsTheSubsetsOfTheSettingsInTheirOrder)
     Init({"[Talvane]", "Postfix1=大山", "Postfix2=山", "SameName1=加里", "Serial1=數字",
           "Talvanes1=行程", "Talvanes2=百岳外", "Talvanes3=", "Talvanes4=不讀",
           "Title1=甲", "Title2=百岳", "Title3=乙",
-          "Region1=大台北", "Region2=中部",
+          "Region1=大台北", "Region2=中部", "Stone1=三等", "Stone2=北水", "Stone3=", "Stone4=不讀",
           "[TitleSet]", "百岳=A,B,C", "乙=A,,B",
           "[Region]", "RegionList=台北市,台北縣", "台北縣=新北市,烏來", "大台北=台北市,台北縣"});
     EXPECT_EQ(Sequence(), QStringList({
                               "0 甲", "0 A", "0 B", "0 C", "0 A", "0 ,B",  // titles
                               "12 行程", "12 百岳外",                       // named lists
                               "10 高山(3000m)", "10 高於1500公尺山", "10 高於1000公尺山",  // heights
+                              "1 三等基石", "1 北水基石",                   // stone classes
                               "9 雙基石的山",                               // double stone
                               "2 數字山",                                   // series
                               "8 大台北的山", "8 中部的山",                 // region sets

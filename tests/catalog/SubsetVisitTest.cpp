@@ -261,6 +261,36 @@ TEST_F(VisitTest, VisitSubsetsListTheirPeaksWithStatistics)
     }
 }
 
+// A walk number below 0 still counts as a visit: the visited figure follows the visit count,
+// as the list does, not the sign of the newest code.
+TEST_F(VisitTest, PeaksWithNegativeVisitCodesCountAsVisited)
+{
+    Load({
+        {"負號山", {-3}},
+        {"正負山", {-2, 5}},  // newest first: 5, -2
+        {"雙負山", {-4, -1}},
+        {"未爬山", {}},
+    });
+    const struct {
+        int times;
+        bool variant;
+        QList<quint32> rows;
+        int visited;
+    } cases[] = {
+        {1, true, {0, 1, 2}, 3},
+        {1, false, {0}, 1},
+        {2, false, {1, 2}, 2},
+        {0, false, {3}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.times * 10 + c.variant);
+        CSubsetVisit subset(c.times, &group, c.variant);
+        SubsetStatistics statistics;
+        EXPECT_EQ(Rows(subset, &statistics), c.rows);
+        EXPECT_EQ(statistics.visited, c.visited);
+    }
+}
+
 // 爬過2次的山 is hidden when no peak has two visits; the others are always shown, with the
 // cached count.
 TEST_F(VisitTest, ExactCountsAreShownOnlyWhenAPeakHasThem)

@@ -1,6 +1,6 @@
 #pragma once
 // Main-window services that record the calls; OpenGpsFile hands out files from a preset
-// opener (none by default).
+// opener (none by default), or from a format manager.
 #include "catalog/window/IMainWindow.h"
 #include "catalog/window/IPointView.h"
 #include "gps/GPSFileManager.h"
@@ -10,21 +10,25 @@
 
 class FakeMainWindow : public IMainWindow {
 public:
-    CGPSFile* OpenGpsFile(const QString& path) override
+    CGPSFile* OpenGpsFile(const QString& path, QString* damagedFormat = nullptr) override
     {
         openedGpsFiles << path;
-        return opener ? opener(path) : nullptr;
+        if (damagedFormat)
+            damagedFormat->clear();
+        if (opener)
+            return opener(path);
+        return throughFormatManager ? CGPSFileManager().OpenFile(path, damagedFormat).release()
+                                    : nullptr;
     }
     void SelectSubsetByName(const QString& name) override { selectedSubsets << name; }
     void GotoStone(const QString& name) override { stoneJumps << name; }
     IPointView* CurrentView() override { return view; }
-    // Opens GPS files as the program does: through the format manager.
-    void OpenThroughFormatManager()
-    {
-        opener = [](const QString& path) { return CGPSFileManager().OpenFile(path).release(); };
-    }
+    // Opens GPS files as the program does: through the format manager (a preset opener
+    // still comes first).
+    void OpenThroughFormatManager() { throughFormatManager = true; }
 
     QStringList openedGpsFiles, selectedSubsets, stoneJumps;
     std::function<CGPSFile*(const QString&)> opener;  // returns a new object or null
     IPointView* view = nullptr;
+    bool throughFormatManager = false;
 };

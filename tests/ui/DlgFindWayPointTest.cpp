@@ -1,6 +1,7 @@
 // 搜尋航點 over the peak group of a fixture program folder, the waypoints from a GDB file
 // written by gpsbabel, Mapping.txt in Big5 or missing: the term splitting, the summit rule,
 // the cells, 確認 and 地圖定位... with what they write, and a reload of the set meanwhile.
+#include "FakeMessageBox.h"
 #include "PickerTestSupport.h"
 #include "TestGroups.h"
 #include "catalog/records/StoneItemRecord.h"
@@ -9,6 +10,7 @@
 #include "ui/dialogs/pickers/SearchTermsFixed.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QHeaderView>
 #include <QTreeWidget>
 
@@ -252,6 +254,45 @@ TEST_F(DlgFindWayPointTest, ConfirmAddsOneLineToABig5MappingFileUnderTheWholeBas
     platform::ClearProfileCache();
     EXPECT_EQ(platform::GetProfileString(MappingFile(), u"GPS"_s, u"abcdefghijklmnopqrst"_s), u"玉山"_s);
     EXPECT_EQ(platform::GetProfileString(MappingFile(), u"GPS"_s, u"abcdefghijklmno"_s), QString());
+}
+
+TEST_F(DlgFindWayPointTest, AChoiceThatCannotBeKeptInTheMappingFileIsReportedAndStillReturned)
+{
+    FakeMessageBox messages;
+    table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &messages, .shell = &shell});
+    // As root a read-only folder takes files all the same: the file cannot be written when a
+    // folder stands in its place or its folder is a file.
+    const QString file = dir.write(u"program/data/Cache.txt"_s, "[Talvane]\r\n");
+    ASSERT_EQ(file, Data(u"Cache.txt"_s));
+    const QString inFile = file + u"/Mapping.txt"_s;
+    const struct {
+        const char* name;
+        QString mapping;
+    } cases[] = {{"a folder in its place", MappingFile()}, {"its folder is a file", inFile}};
+    ASSERT_TRUE(QFile::remove(MappingFile()));
+    ASSERT_TRUE(QDir().mkpath(MappingFile()));
+    QStringList reasons;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.shown.clear();
+        Dlg dialog;
+        Start(&dialog, u"yushan"_s);
+        dialog.mappingPath = c.mapping;
+        ASSERT_TRUE(ClickRow(dialog, Dlg::kList, RowOf(dialog, Dlg::kList, u"玉山峰"_s)));
+        ASSERT_TRUE(dialog.Commands().Dispatch(Dlg::kConfirm));
+        // The locate goes on with the choice.
+        EXPECT_EQ(dialog.result, 3);
+        EXPECT_EQ(dialog.QDialog::result(), QDialog::Accepted);
+        ASSERT_EQ(messages.shown.size(), 1);
+        const QString text = messages.shown[0].text;
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_TRUE(text.contains(c.mapping)) << qPrintable(text);
+        EXPECT_TRUE(text.contains(u"玉山峰"_s)) << qPrintable(text);
+        reasons << QString(text).remove(c.mapping);
+    }
+    EXPECT_NE(reasons[0], reasons[1]) << "each message says why";
+    EXPECT_TRUE(QFileInfo(MappingFile()).isDir());
+    EXPECT_TRUE(QFileInfo(Data(u"Cache.txt"_s)).isFile());
 }
 
 TEST_F(DlgFindWayPointTest, RowsNoLongerNamingTheirEntryAfterAReloadDoNothing)

@@ -1,11 +1,14 @@
 // The main dialog on a copy of the bundled sample, with the survey stones and the old trails: a
 // map click in 山's 三等基石 selects the row of the point (peaks and stones alike); 地圖定位... on
 // 圖根點平頂 opens 搜尋航點, where 平頂 and 確認 record the waypoint in Mapping.txt and locate it;
+// a stone is never placed on a waypoint by its place name, and 搜尋基石 finds no stone by region;
+// 地圖定位... on a peak row of 基石無法歸類 locates the peak;
 // under 古道 the record menu lists the walks and atlas pages, 地圖定位... hands the GPS software
 // "~~TempOT.gdb" with the track and its waypoints, and 錐麓古道 (two tracks, 錐麓古道1 and 2) opens
 // 搜尋航跡. The search dialogs are the real ones, driven by control id.
 #include "FakePopupMenu.h"
 #include "FakeShell.h"
+#include "FindDialogSupport.h"
 #include "GpsBabel.h"
 #include "GpxTestSupport.h"
 #include "TempDir.h"
@@ -15,6 +18,7 @@
 #include "catalog/window/IDialogRunner.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "ui/dialogs/find/DlgFind.h"
 #include "ui/dialogs/pickers/DlgFindTrack.h"
 #include "ui/dialogs/pickers/DlgFindWayPoint.h"
 #include "ui/framework/CommandDispatch.h"
@@ -157,6 +161,33 @@ struct SampleStonesTrailsFixture : ::testing::Test {
         list->clearSelection();
         found.first()->setSelected(true);
     }
+    // Selects the one row carrying this value.
+    void SelectRowOf(quint32 value)
+    {
+        auto* list = dialog->DlgItem<QTreeWidget>(CTalvaneDlg::kItemList);
+        const int row = dialog->ItemList().FindRow(value);
+        ASSERT_GE(row, 0) << value;
+        list->clearSelection();
+        list->topLevelItem(row)->setSelected(true);
+    }
+    // The item of a group whose file has this base name; -1 when none.
+    int ItemOfFile(int group, const char* base)
+    {
+        const CGroupBase* g = dialog->GroupTable().GetGroup(group, nullptr);
+        for (int i = 0; g && i < g->ItemCount(); ++i)
+            if (platform::BaseNameOf(g->ItemPath(i)) == U(base))
+                return i;
+        return -1;
+    }
+    // Selects the subset tree's node whose text begins with name.
+    void SelectNode(const char* name)
+    {
+        auto* tree = dialog->DlgItem<QTreeWidget>(CTalvaneDlg::kSubsetTree);
+        const auto found = tree->findItems(U(name), Qt::MatchStartsWith | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1) << name;
+        tree->setCurrentItem(found.first());
+        QCoreApplication::processEvents();
+    }
     QString InProgram(const QString& name) const { return platform::JoinPath(program, name); }
     QString Mapping(const char* key) const
     {
@@ -278,6 +309,69 @@ TEST_F(SampleStonesTrailsFixture, ThePickedWaypointOfAStoneWithoutOneIsRecordedA
     ASSERT_EQ(shell.opened.size(), 1);
     ASSERT_TRUE(GpsbabelReading(shell.opened.last(), &located, QStringLiteral("gdb")));
     EXPECT_EQ(WaypointNames(located), Us({"平頂"}));
+}
+
+// The stones' all-in-one file here is the peaks' one, where 五指山1 is the peak 五指山's
+// waypoint, and Mapping.txt says "Skip" for the stone 三等三角點五指山 (whose own waypoint that file
+// lacks): 地圖定位... does not place the stone on 五指山1 but opens 搜尋航點, whose search starts
+// empty and lists nothing; cancelled, nothing is handed to the shell.
+TEST_F(SampleStonesTrailsFixture, AStoneSkippedInTheMappingIsNotLocatedByItsPlaceName)
+{
+    ASSERT_TRUE(platform::WriteProfileString(LocalSettingsPath(), QStringLiteral("GPS"),
+                                             QStringLiteral("AllWPFile_Stone"), U("data\\!台灣的山.gdb")));
+    ASSERT_TRUE(platform::WriteProfileString(MappingFilePath(), QStringLiteral("GPS"),
+                                             U("三等三角點五指山"), QStringLiteral("Skip")));
+    ChooseGroup(1);
+    ASSERT_EQ(dialog->CurrentGroup()->Key(), "Stone");
+    const int stone = ItemOfFile(1, "三等三角點五指山");
+    ASSERT_GE(stone, 0);
+    SelectRowOf(60000u + quint32(stone));
+    QString initialText = QStringLiteral("not run");
+    QStringList listed{QStringLiteral("not run")};
+    pickers.script = [&](CPickerDialogBase& picker) {
+        initialText = picker.DlgItem<QLineEdit>(CPickerDialogBase::kSearchEdit)->text();
+        listed = PickerRows(picker);
+    };
+    ASSERT_TRUE(dialog->Commands().Dispatch(CTalvaneDlg::kLocate));
+    ASSERT_EQ(pickers.waypointRequests.size(), 1);
+    EXPECT_EQ(pickers.waypointRequests.first().item, stone);
+    EXPECT_EQ(initialText, QString());
+    EXPECT_EQ(listed, QStringList());
+    EXPECT_TRUE(shell.opened.isEmpty());
+}
+
+// 搜尋基石's region search looks at what the group gives as regions: the stones give none, so
+// 台北市 (in the region of seven of the sample's stones) finds nothing.
+TEST_F(SampleStonesTrailsFixture, TheStoneSearchFindsNoStoneByRegion)
+{
+    ChooseGroup(1);
+    ASSERT_EQ(dialog->CurrentGroup()->Key(), "Stone");
+    CDlgFind search(dialog->CurrentGroup(), nullptr);
+    search.stoneMode = true;
+    search.OnInitDialog();
+    find_test::SetText(search, CDlgFind::kRegionEdit, U("台北市"));
+    ASSERT_TRUE(search.Commands().Dispatch(CDlgFind::kSearchRegion));
+    EXPECT_EQ(find_test::RowTexts(search, CDlgFind::kList), QStringList());
+    EXPECT_EQ(find_test::Text(search, CDlgFind::kCount), QStringLiteral("0"));
+}
+
+// Under 基石, 基石無法歸類 lists 玉山東峰 among its peaks: 地圖定位... on that row hands the GPS
+// software the peak's own waypoint YUSHANE from the peaks' file.
+TEST_F(SampleStonesTrailsFixture, APeakRowOfTheStonesOfNoLevelIsLocated)
+{
+    REQUIRE_GPSBABEL();
+    ChooseGroup(1);
+    ASSERT_EQ(dialog->CurrentGroup()->Key(), "Stone");
+    SelectNode("基石無法歸類");
+    const int peak = ItemOfFile(0, "玉山東峰");
+    ASSERT_GE(peak, 0);
+    SelectRowOf(quint32(peak));
+    ASSERT_TRUE(dialog->Commands().Dispatch(CTalvaneDlg::kLocate));
+    EXPECT_TRUE(pickers.waypointRequests.isEmpty());
+    ASSERT_EQ(shell.opened, QStringList{InProgram(QStringLiteral("~~TempWP.gdb"))});
+    GpxContent located;
+    ASSERT_TRUE(GpsbabelReading(shell.opened.first(), &located, QStringLiteral("gdb")));
+    EXPECT_EQ(WaypointNames(located), Us({"YUSHANE"}));
 }
 
 // 記錄地圖... on an old trail lists its walks (title and date from the walk index) and its atlas

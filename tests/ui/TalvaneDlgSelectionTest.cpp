@@ -16,9 +16,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -109,6 +113,15 @@ struct SelectionFixture : ::testing::Test {
         Tree()->setCurrentItem(node);
     }
     void ChooseGroup(int entry) { dialog->DlgItem<QListWidget>(CTalvaneDlg::kGroupList)->setCurrentRow(entry); }
+    QListWidget* Groups() const { return dialog->DlgItem<QListWidget>(CTalvaneDlg::kGroupList); }
+    // A click of the mouse on a group entry, as the user gives it (the dialog must be shown).
+    void ClickGroup(int entry)
+    {
+        QListWidgetItem* item = Groups()->item(entry);
+        ASSERT_TRUE(item);
+        QTest::mouseClick(Groups()->viewport(), Qt::LeftButton, {},
+                          Groups()->visualItemRect(item).center());
+    }
     void ChooseRow(int row) { List()->setCurrentItem(List()->topLevelItem(row)); }
     QString Count() const { return dialog->DlgItem<QLabel>(CTalvaneDlg::kStatusCount)->text(); }
     QString Summary() const { return dialog->DlgItem<QLineEdit>(CTalvaneDlg::kSummary)->text(); }
@@ -334,6 +347,76 @@ TEST_F(SelectionFixture, ChoosingTheSameGroupAgainReusesItAndRefreshesTheShownSt
     EXPECT_TRUE(Node("百岳 (3)"));
     EXPECT_TRUE(CacheText().contains("NumOfItems=3\r\n"));
     EXPECT_EQ(Points(), 3) << "the same group's points stay on the map";
+}
+
+TEST_F(SelectionFixture, AClickOrEnterOnTheSelectedGroupShowsTheWholeGroupAgain)
+{
+    Open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    ASSERT_EQ(dialog->GroupList().CurrentSelection(), 0);
+    const QStringList wholeGroup = {"南湖大山", "玉山主峰", "雪山主峰"};
+    const auto backToTheGroup = [&](const std::function<void()>& act) {
+        // The node shows its count once it was chosen.
+        const auto found = Tree()->findItems("臺中市", Qt::MatchStartsWith | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        Tree()->setCurrentItem(found.first());
+        ASSERT_EQ(Column0(), QStringList({"玉山主峰"}));
+        ASSERT_EQ(dialog->CurrentSubset(), 2);
+        UserProfile::WriteInt(kSection, QLatin1String(CTalvaneDlg::kSelGroupKey), 2);
+        temp.write(QStringLiteral("data/Cache.txt"), Utf16LeWithBom("[山]\r\nNumOfItems=9\r\n"));
+        platform::ClearProfileCache();
+
+        act();
+        EXPECT_EQ(dialog->CurrentSubset(), -1);
+        EXPECT_EQ(Tree()->currentItem(), nullptr);
+        EXPECT_EQ(Column0(), wholeGroup);
+        EXPECT_EQ(Count(), "3");
+        EXPECT_EQ(ProfileInt(CTalvaneDlg::kSelGroupKey), 0);
+        EXPECT_TRUE(CacheText().contains("[山]\r\nNumOfItems=3\r\n"));
+        EXPECT_EQ(dialog->GroupList().Text(0), "山 (3)");
+        EXPECT_EQ(dialog->GroupList().CurrentSelection(), 0);
+    };
+    {
+        SCOPED_TRACE("click");
+        backToTheGroup([&] { ClickGroup(0); });
+    }
+    {
+        SCOPED_TRACE("Enter");
+        backToTheGroup([&] {
+            Groups()->setFocus();
+            QTest::keyClick(Groups(), Qt::Key_Return);
+        });
+        EXPECT_TRUE(dialog->isVisible()) << "Enter on the list does not close the dialog";
+    }
+}
+
+TEST_F(SelectionFixture, AClickOnAnotherGroupSelectsItOnce)
+{
+    Open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    QSignalSpy inserted(List()->model(), &QAbstractItemModel::rowsInserted);
+    const auto insertedRows = [&] {
+        int rows = 0;
+        for (const QList<QVariant>& signal : inserted)
+            rows += signal.at(2).toInt() - signal.at(1).toInt() + 1;
+        inserted.clear();
+        return rows;
+    };
+    // 基石 gets its count at the first click; 山 and then 基石 (2) keep their texts.
+    const struct {
+        int entry;
+        const char* key;
+        int rows;
+    } clicks[] = {{1, "Stone", 2}, {0, "Talvane", 3}, {1, "Stone", 2}};
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.entry);
+        ClickGroup(c.entry);
+        EXPECT_EQ(dialog->GroupList().CurrentSelection(), c.entry);
+        EXPECT_EQ(GroupKey(), c.key);
+        EXPECT_EQ(List()->topLevelItemCount(), c.rows);
+        EXPECT_EQ(insertedRows(), c.rows) << "the list is filled once per click";
+    }
+    EXPECT_EQ(dialog->GroupList().Text(1), "基石 (2)");
 }
 
 TEST_F(SelectionFixture, AnotherGroupClearsThePointsOfTheLastSubset)

@@ -3,6 +3,7 @@
 #include "ui/framework/UserProfile.h"
 
 #include "DialogTestGroups.h"
+#include "FakeMessageBox.h"
 #include "TempDir.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -114,6 +117,52 @@ TEST_F(DialogFixture, GroupListShowsCachedCountsAndTheSavedGroup)
                           QLatin1String(CTalvaneDlg::kSelGroupKey), 7);
     CTalvaneDlg dialog;
     EXPECT_EQ(dialog.GroupList().CurrentSelection(), 0);
+}
+
+TEST_F(DialogFixture, SettingsWithoutGroupsAreReportedOnceNamingTheFileAndItsFolder)
+{
+    const QString settings = temp.path() + QString::fromUtf8("/峰嵐錄.txt");
+    const QByteArray garbage = QByteArray::fromHex("8f3ac1e9007f5b22d0ff10a3c4") + QByteArray(200, '\xA7');
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"missing", [&] { QFile::remove(settings); }},
+        {"garbage", [&] { temp.write(QString::fromUtf8("峰嵐錄.txt"), garbage); }},
+        {"a folder in its place", [&] {
+             QFile::remove(settings);
+             QDir().mkpath(settings);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(settings).removeRecursively();
+        c.prepare();
+        platform::ClearProfileCache();
+        FakeMessageBox messages;
+        CTalvaneDlg dialog;
+        dialog.SetMessageBox(&messages);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_TRUE(messages.shown[0].text.contains(settings)) << qPrintable(messages.shown[0].text);
+        // Then the window as without settings: no groups, nothing shown.
+        EXPECT_EQ(dialog.GroupList().Count(), 0);
+        EXPECT_EQ(dialog.CurrentGroup(), nullptr);
+    }
+
+    // Settings that name groups give no message.
+    QDir(settings).removeRecursively();
+    temp.write(QString::fromUtf8("峰嵐錄.txt"),
+               Utf16LeWithBom(QString::fromUtf8("[DataGroup]\r\nGroup1=山\r\n")));
+    platform::ClearProfileCache();
+    FakeMessageBox messages;
+    CTalvaneDlg dialog;
+    dialog.SetMessageBox(&messages);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(dialog.GroupList().Count(), 1);
 }
 
 TEST_F(DialogFixture, GrowingMovesTheRightHandControlsAndShrinkingKeepsTheFirstLayout)

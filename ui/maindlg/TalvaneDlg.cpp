@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -17,6 +18,14 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+
+namespace {
+
+// The main settings file could not be read, or names no data group.
+const QString kSettingsNotFound = QStringLiteral("找不到或無法讀取設定檔[%1]！");
+const QString kSettingsWithoutGroups = QStringLiteral("設定檔[%1]沒有設定資料群組([DataGroup] Group1)！");
+
+} // namespace
 
 CTalvaneDlg::CTalvaneDlg(QWidget* parent)
     : CTemplateDialog(kTemplateId, parent), popupMenu_(this, &Commands()),
@@ -62,8 +71,6 @@ void CTalvaneDlg::ConnectControls()
     Commands().On(kZoomOut, [this] { OnZoom(&CMapView::ZoomOut); });
     Commands().On(kZoomReset, [this] { OnZoom(&CMapView::ResetZoom); });
     Commands().On(kIdAbout, [this] { OnAbout(); });
-    connect(groupListWidget_, &QListWidget::itemSelectionChanged, this,
-            &CTalvaneDlg::OnLbnSelchangeGroupList);
     connect(itemListWidget_, &QTreeWidget::itemSelectionChanged, this,
             &CTalvaneDlg::OnLvnItemchangedItemList);
     connect(mapControl_, &CStaticMapView::clicked, this, &CTalvaneDlg::OnStnClickedMap);
@@ -88,15 +95,28 @@ void CTalvaneDlg::OnInitDialog()
     const int savedGroup = UserProfile::GetInt(QLatin1String(kProfileSection),
                                                QLatin1String(kSelGroupKey), 0);
     groupTable_.FillGroupList(&groupList_, savedGroup);
+    // Without groups the window stays empty: the user learns which settings file was looked for,
+    // once the window is up.
+    if (groupTable_.GroupCount() == 0)
+        QMetaObject::invokeMethod(this, &CTalvaneDlg::ReportUnusableSettings, Qt::QueuedConnection);
     restoreSubset_ = true;
     // The first group is shown from the event loop, after initialisation and before any input.
     QMetaObject::invokeMethod(this, &CTalvaneDlg::OnLbnSelchangeGroupList, Qt::QueuedConnection);
     mapControl_->SetListener(currentView_);
 }
 
-CGPSFile* CTalvaneDlg::OpenGpsFile(const QString& path)
+void CTalvaneDlg::ReportUnusableSettings()
 {
-    return gpsFiles_.OpenFile(path).release();
+    const QString& path = MainSettingsPath();
+    const QFileInfo file(path);
+    const QString& format = file.isFile() && file.isReadable() ? kSettingsWithoutGroups
+                                                               : kSettingsNotFound;
+    messages_->Show(format.arg(path), MessageIcon::Exclamation);
+}
+
+CGPSFile* CTalvaneDlg::OpenGpsFile(const QString& path, QString* damagedFormat)
+{
+    return gpsFiles_.OpenFile(path, damagedFormat).release();
 }
 
 WindowServices CTalvaneDlg::Services()

@@ -130,7 +130,7 @@ public:
     ~CTalvaneDlg() override;
 
     // IMainWindow.
-    CGPSFile* OpenGpsFile(const QString& path) override;
+    CGPSFile* OpenGpsFile(const QString& path, QString* damagedFormat = nullptr) override;
     void SelectSubsetByName(const QString& name) override;
     void GotoStone(const QString& name) override;
     IPointView* CurrentView() override { return currentView_; }
@@ -225,6 +225,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Clicks and Enter on the group list (see ConnectGroupList).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The subset saved in the profile, read at the first group selection.
@@ -237,6 +239,8 @@ private:
     void ConnectControls();
     // Selection handling: the tree, the list's column titles and the update-counts button.
     void ConnectSelection();
+    // The group list: a selection change, and a click or Enter on the selected entry.
+    void ConnectGroupList();
     void ConnectRecordCommands();
     void ConnectRowCommands();
     void ConnectPopupCommands();
@@ -269,6 +273,8 @@ private:
     int StoneGroupEntry();
     void EnableItem(int id, bool enabled);
     void OnInitDialog();
+    // Tells the user that the main settings file is missing, unreadable or names no group.
+    void ReportUnusableSettings();
     // The window services handed to the groups.
     WindowServices Services();
     void OnZoom(bool (CMapView::*step)());
@@ -294,6 +300,8 @@ private:
     CMapView* markedView_ = nullptr;
     const CGroupBase* markedGroup_ = nullptr;
     QIcon icon_;
+    // The selected entry of the group list when the last mouse press on it began.
+    int groupPressEntry_ = -1;
 
     QListWidget* groupListWidget_ = nullptr;
     QTreeWidget* itemListWidget_ = nullptr;

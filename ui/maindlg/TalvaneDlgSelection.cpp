@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -65,11 +67,45 @@ QString WithoutCount(const QString& text)
 
 void CTalvaneDlg::ConnectSelection()
 {
+    ConnectGroupList();
     Commands().On(kUpdateCounts, [this] { OnBnClickedUpdateCounts(); });
     connect(subsetTreeWidget_, &QTreeWidget::currentItemChanged, this, [this] { RefreshSubset(); });
     QHeaderView* header = itemListWidget_->header();
     header->setSectionsClickable(true);
     connect(header, &QHeaderView::sectionClicked, this, &CTalvaneDlg::OnLvnColumnclickItemList);
+}
+
+// The native list box reported every click on an entry and every Enter, also on the entry
+// already selected; Qt reports only a change of the selection. A click that changed the selection
+// was reported by that change already, so that each click selects the group once.
+void CTalvaneDlg::ConnectGroupList()
+{
+    connect(groupListWidget_, &QListWidget::itemSelectionChanged, this,
+            &CTalvaneDlg::OnLbnSelchangeGroupList);
+    groupListWidget_->viewport()->installEventFilter(this);
+    groupListWidget_->installEventFilter(this);
+    connect(groupListWidget_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (groupListWidget_->row(item) == groupPressEntry_)
+            OnLbnSelchangeGroupList();
+    });
+}
+
+bool CTalvaneDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == groupListWidget_->viewport()
+        && (event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick)) {
+        // Taken before the list handles the press, which may change the selection.
+        groupPressEntry_ = groupList_.CurrentSelection();
+    } else if (watched == groupListWidget_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (groupList_.CurrentSelection() >= 0)
+                OnLbnSelchangeGroupList();
+            return true;
+        }
+    }
+    return CTemplateDialog::eventFilter(watched, event);
 }
 
 void CTalvaneDlg::EnableItem(int id, bool enabled)

@@ -96,7 +96,7 @@ int CSubsetVisit::FillList(IItemList* list, SubsetStatistics* statistics,
     if (!group || !list)
         return 0;
     group->SetupItemColumns(list, columns);
-    PeakVisitTally tally(*group);
+    PeakVisitTally tally(*group, PeakVisitTally::VisitedRule::AnyVisit);
     int rows = 0;
     ForEach([&](int item) {
         group->InsertItemRow(list, rows++, item);

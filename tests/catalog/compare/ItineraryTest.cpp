@@ -13,11 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString Hiking(const HikingMate& mate, const QString& key)
-{
-    return platform::GetProfileString(mate.path, u"Hiking"_s, key);
-}
-
 // A companion of its own whose file holds text, for the key-placement cases.
 HikingMate MateWithFile(const TempDir& dir, const QString& text, const QString& keyTitle,
                         const QString& keyLink)
@@ -80,7 +75,7 @@ TEST(Itinerary, ATripsPeaksAreTheItemsHoldingItsCodeInItemOrderEachOnce)
     EXPECT_TRUE(itinerary::NamesByTripCode(peaks, ItineraryProgram::kXiaohua).isEmpty());
 }
 
-TEST(Itinerary, ATripGoesUnderTheFirstEmptyKeyAndReadsBackWithItsLink)
+TEST(Itinerary, ATripGoesUnderTheNumberAfterTheTripsReadAndReadsBackWithItsLink)
 {
     ItineraryProgram program;
     ASSERT_TRUE(program.peaks);
@@ -99,29 +94,82 @@ TEST(Itinerary, ATripGoesUnderTheFirstEmptyKeyAndReadsBackWithItsLink)
     EXPECT_EQ(trips[5].link, u"http://a/new"_s);
     EXPECT_EQ(trips[6].link, QString());
 
-    // 阿花's second trip has no date and ends her list after one trip: the file's keys, not that
-    // count, place the new trip.
+    // 阿花's second trip has no date and ends her list after one trip: a trip added after it
+    // would never be read, so none is, and the key that stops the reader is named.
     const HikingMate& ahua = *program.peaks->Mate(ItineraryProgram::kAhua);
-    ASSERT_TRUE(itinerary::AppendTrip(ahua, u"雪山 [106/07/08]"_s, u"http://c/new"_s, &number));
-    EXPECT_EQ(number, 4);
-    EXPECT_EQ(Hiking(ahua, u"阿花2"_s), u"無日期的行程"_s);
-    EXPECT_EQ(Hiking(ahua, u"阿花3"_s), u"加里山 [104/01/02]"_s);
-    EXPECT_EQ(Hiking(ahua, u"阿花4"_s), u"雪山 [106/07/08]"_s);
-    EXPECT_EQ(Hiking(ahua, u"阿花網址4"_s), u"http://c/new"_s);
+    const QByteArray before = ReadBytes(ahua.path);
+    QString unreadable;
+    EXPECT_FALSE(itinerary::AppendTrip(ahua, u"雪山 [106/07/08]"_s, u"http://c/new"_s, &number, &unreadable));
+    EXPECT_EQ(unreadable, u"阿花2"_s);
+    EXPECT_EQ(ReadBytes(ahua.path), before);
 }
 
-TEST(Itinerary, NoTripIsWrittenOverAKeyThatHoldsText)
+// ReadNumberedKeyPairs stops at the first trip it cannot read: a trip goes under the number
+// after the trips it reads, and only where it will be read; otherwise nothing is written and
+// the key at which the reader stops is named, never written over.
+TEST(Itinerary, ATripTheReaderWouldNotReachIsRefusedNamingTheKeyWhereItStops)
+{
+    const QString first = u"[Hiking]\r\nT1=a [108/1/1]\r\nL1=x\r\n"_s;
+    const struct {
+        const char* name;
+        QString before;
+        QString unreadable;  // empty: the trip is added
+        QString after;
+    } cases[] = {
+        {"a trip without a date", first + u"T2=無日期\r\nL2=y\r\nT3=c [108/1/3]\r\nL3=z\r\n"_s, u"T2"_s, {}},
+        {"an empty trip whose link holds text", first + u"T2=\r\nL2=orphan\r\n"_s, u"T2"_s, {}},
+        {"a trip without its link", u"[Hiking]\r\nT1=a [108/1/1]\r\nT2=b [108/1/2]\r\nL2=y\r\n"_s, u"L1"_s, {}},
+        {"keys out of order", u"[Hiking]\r\nT2=b [108/1/2]\r\nL2=y\r\nT1=a [108/1/1]\r\nL1=x\r\n"_s, u"T2"_s, {}},
+        {"an empty pair", first + u"T2=\r\nL2=\r\n"_s, {}, first + u"T2=n [109/7/1]\r\nL2=w\r\n"_s},
+        {"the next free keys", first + u"Other=1\r\n"_s, {}, first + u"Other=1\r\nT2=n [109/7/1]\r\nL2=w\r\n"_s},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const HikingMate mate = MateWithFile(dir, c.before, u"T"_s, u"L"_s);
+        const qsizetype count = ReadNumberedKeyPairs(mate.path, u"T%d", u"L%d").size();
+        int number = 0;
+        QString unreadable;
+        const bool added = itinerary::AppendTrip(mate, u"n [109/7/1]"_s, u"w"_s, &number, &unreadable);
+        EXPECT_EQ(unreadable, c.unreadable) << c.name;
+        if (!c.unreadable.isEmpty()) {
+            EXPECT_FALSE(added) << c.name;
+            EXPECT_EQ(ReadBytes(mate.path), Utf16LeWithBom(c.before)) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(added) << c.name;
+        EXPECT_EQ(number, count + 1) << c.name;
+        EXPECT_EQ(ReadBytes(mate.path), Utf16LeWithBom(c.after)) << c.name;
+        const QList<HikingEntry> trips = ReadNumberedKeyPairs(mate.path, u"T%d", u"L%d");
+        ASSERT_EQ(trips.size(), count + 1) << c.name;
+        EXPECT_EQ(trips.last().title, u"n"_s) << c.name;
+        EXPECT_EQ(trips.last().link, u"w"_s) << c.name;
+    }
+}
+
+// The profile layer writes a value with outer blanks or quotes inside double quotes; the reader
+// takes such a value as the profile reader does, without the quotes.
+TEST(Itinerary, QuotedTripsAndLinksReadAsTheProfileReaderReadsThem)
 {
     TempDir dir;
-    // The second trip key is empty, but its link key holds text: the trip goes to the third.
-    const HikingMate mate = MateWithFile(
-        dir, u"[Hiking]\r\nT1=a [108/1/1]\r\nL1=x\r\nT2=\r\nL2=orphan\r\n"_s, u"T"_s, u"L"_s);
-    int number = 0;
-    ASSERT_TRUE(itinerary::AppendTrip(mate, u"b [108/1/2]"_s, u"y"_s, &number));
-    EXPECT_EQ(number, 3);
-    EXPECT_EQ(Hiking(mate, u"L2"_s), u"orphan"_s);
-    EXPECT_EQ(Hiking(mate, u"T3"_s), u"b [108/1/2]"_s);
-    EXPECT_EQ(Hiking(mate, u"L3"_s), u"y"_s);
+    const HikingMate older = MateWithFile(
+        dir, u"[Hiking]\r\nT1=\"雪山 [108/1/1] \"\r\nL1=\" http://x \"\r\nT2=\"玉山\" [108/1/2]\r\nL2=\"\r\n"_s,
+        u"T"_s, u"L"_s);
+    const QList<HikingEntry> read = ReadNumberedKeyPairs(older.path, u"T%d", u"L%d");
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read[0].title, u"雪山"_s);
+    EXPECT_EQ(read[0].dateText, u"108/1/1"_s);
+    EXPECT_EQ(read[0].link, u" http://x "_s);
+    EXPECT_EQ(read[1].title, u"\"玉山\""_s);  // quotes inside the value stay
+    EXPECT_EQ(read[1].link, u"\""_s);          // an unbalanced quote stays
+
+    // What the profile layer writes reads back exactly.
+    const HikingMate fresh = MateWithFile(dir, u"[Hiking]\r\n"_s, u"T"_s, u"L"_s);
+    ASSERT_TRUE(itinerary::AppendTrip(fresh, u"奇萊 [109/7/1] "_s, u"http://y "_s));
+    const QList<HikingEntry> back = ReadNumberedKeyPairs(fresh.path, u"T%d", u"L%d");
+    ASSERT_EQ(back.size(), 1);
+    EXPECT_EQ(back[0].title, u"奇萊"_s);
+    EXPECT_EQ(back[0].dateText, u"109/7/1"_s);
+    EXPECT_EQ(back[0].link, u"http://y "_s);
 }
 
 TEST(Itinerary, EqualKeyPatternsOrAFullItineraryTakeNoTrip)

@@ -115,6 +115,42 @@ TEST_P(PlantCommandsTest, OpenRecordLinkTakesCommands2000To2029)
     }
 }
 
+// A page kept beside the catalog: a relative link lies under the program folder, as the links of
+// the walk and atlas pages do; a web address and an absolute path stand as written.
+TEST(PlantLinkTest, RelativeLinksAreTakenFromTheProgramFolder)
+{
+    PlantFolder folder;
+    folder.Build({});
+    const QString file = folder.dir.write(
+        QStringLiteral("植物/local_pages.txt"),
+        Utf16LeWithBom(QStringLiteral("[Plant]\r\nName=台灣油點草\r\nClass=百合科\r\n"
+                                      "Blog1=本機\r\nLink1=植物網頁\\油點草.htm\r\n"
+                                      "Blog2=上層\r\nLink2=..\\網頁/油點草.htm\r\n"
+                                      "Blog3=網址\r\nLink3=https://example.org/tricyrtis\r\n"
+                                      "Blog4=絕對\r\nLink4=/srv/pages/tricyrtis.htm\r\n")));
+    ASSERT_TRUE(folder.group.LoadItemFile(file, platform::FileTime{1}));
+    FakeItemList list;
+    folder.group.FillItemList(&list);
+    ASSERT_EQ(list.RowCount(), 1);
+    const QString program = folder.dir.path();
+    const QString parent = QDir::cleanPath(program + QStringLiteral("/.."));
+    const struct {
+        int command;
+        QString opened;
+    } cases[] = {
+        {2000, program + QStringLiteral("/植物網頁/油點草.htm")},
+        {2001, parent + QStringLiteral("/網頁/油點草.htm")},
+        {2002, QStringLiteral("https://example.org/tricyrtis")},
+        {2003, QStringLiteral("/srv/pages/tricyrtis.htm")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        folder.shell.opened.clear();
+        EXPECT_TRUE(folder.group.OpenRecordLink(&list, 0, c.command));
+        EXPECT_EQ(folder.shell.opened, QStringList{c.opened});
+    }
+}
+
 TEST_P(PlantCommandsTest, EditAndSearch)
 {
     EXPECT_TRUE(folder.group.EditItemFile(&list, 1));

@@ -1,6 +1,8 @@
-// The survey-stone group's waypoint export into "~~TempST.gdb", read back by gpsbabel, and the
+// The survey-stone group's waypoint export into "~~TempST.gdb", read back by gpsbabel, the
 // synchronisation of stone files (UTF-16LE and CP950) with the waypoints of the group's GPS
-// file written by gpsbabel (tests/data/stones/make_fixtures.py).
+// file written by gpsbabel (tests/data/stones/make_fixtures.py), and locating a stone by the
+// same waypoints.
+#include "FakeDialogRunner.h"
 #include "FakeItemList.h"
 #include "FakeMainWindow.h"
 #include "FakeMessageBox.h"
@@ -33,7 +35,8 @@ protected:
         platform::SetProgramFolder(root);
         table.LoadSettings();
         window.OpenThroughFormatManager();
-        table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &box, .shell = &shell});
+        table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &box,
+                                         .dialogs = &dialogs, .shell = &shell});
         stones = dynamic_cast<CGroupStone*>(table.GetGroup(0, nullptr));
         ASSERT_NE(stones, nullptr);
         ASSERT_EQ(stones->ItemCount(), 7);
@@ -75,6 +78,7 @@ protected:
     FakeMainWindow window;
     FakeMessageBox box;
     FakeShell shell;
+    FakeDialogRunner dialogs;
     FakeItemList list;
     CGroupTable table;
     CGroupStone* stones = nullptr;
@@ -115,6 +119,22 @@ TEST_F(StoneExportTest, ExportsEachStoneOnceUnderItsNameDescriptionAndHeight)
         EXPECT_DOUBLE_EQ(p.position.ele.value_or(0), expected[i].altitude);
         EXPECT_EQ(p.desc, expected[i].comment);
     }
+}
+
+// A third stone on 合歡山's waypoint is reported against each of the two before it.
+TEST_F(StoneExportTest, AThirdStoneOnAWaypointIsReportedOnceForEachEarlierOne)
+{
+    REQUIRE_GPSBABEL();
+    ASSERT_TRUE(platform::WriteProfileString(root + u"/data/Mapping.txt"_qs, u"GPS"_qs, u"b_qilai"_qs,
+                                             u"HEHUAN"_qs));
+    ASSERT_TRUE(stones->ExportWaypoints(Rows({Row("a_hehuan"), Row("e_dup"), Row("b_qilai")})));
+    EXPECT_EQ(box.ExclamationTexts(), (QStringList{u"航點[HEHUAN]重複使用(合歡東,合歡山)！"_qs,
+                                                   u"航點[HEHUAN]重複使用(奇萊北峰,合歡山)！"_qs,
+                                                   u"航點[HEHUAN]重複使用(奇萊北峰,合歡東)！"_qs}));
+    GpxContent content;
+    ASSERT_TRUE(GpsbabelReading(TempFile(), &content, QStringLiteral("gdb")));
+    ASSERT_EQ(content.waypoints.size(), 1u);
+    EXPECT_EQ(content.waypoints[0].name, u"合歡山"_qs);
 }
 
 TEST_F(StoneExportTest, NothingSavedOrOpenedWithoutAPair)
@@ -176,6 +196,39 @@ TEST_F(StoneExportTest, SyncWritesWhatDiffersUnderTheStoneSection)
     const QByteArray qilai = ReadBytes(stones->ItemPath(Stone("b_qilai")));
     EXPECT_TRUE(qilai.startsWith(original[Stone("b_qilai")]));
     EXPECT_FALSE(qilai.startsWith("\xFF\xFE"));
+}
+
+// 地圖定位... takes a stone's own waypoint or its Mapping.txt entry; a place name finds nothing,
+// neither 南湖's only free 南湖2 nor, for 石門山 mapped to "Skip", the free 石門山1: the picker
+// is asked for those and nothing is handed to the shell.
+TEST_F(StoneExportTest, LocatingTakesTheOwnWaypointOrTheMappingOnly)
+{
+    REQUIRE_GPSBABEL();
+    ASSERT_TRUE(platform::WriteProfileString(root + u"/Local.txt"_qs, u"GPS"_qs,
+                                             u"AllWPFile_Stone"_qs, u"data/gps/基石.gdb"_qs));
+    struct Case {
+        const char* base;
+        const char16_t* located;  // null: the picker is asked
+    };
+    for (const Case& c : {Case{"a_hehuan", u"HEHUAN"}, Case{"b_qilai", u"QILAI"},
+                          Case{"c_shimen", nullptr}, Case{"d_nanhu", nullptr}}) {
+        SCOPED_TRACE(c.base);
+        dialogs.waypointPicks.clear();
+        shell.opened.clear();
+        EXPECT_TRUE(stones->LocateRow(Rows({Row(c.base)}), 0, 0, false));
+        if (!c.located) {
+            ASSERT_EQ(dialogs.waypointPicks.size(), 1);
+            EXPECT_EQ(dialogs.waypointPicks.first().item, Stone(c.base));
+            EXPECT_TRUE(shell.opened.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(dialogs.waypointPicks.isEmpty());
+        ASSERT_EQ(shell.opened, QStringList{root + u"/~~TempWP.gdb"_qs});
+        GpxContent content;
+        ASSERT_TRUE(GpsbabelReading(shell.opened.first(), &content, QStringLiteral("gdb")));
+        ASSERT_EQ(content.waypoints.size(), 1u);
+        EXPECT_EQ(content.waypoints[0].name, QString::fromUtf16(c.located));
+    }
 }
 
 } // namespace

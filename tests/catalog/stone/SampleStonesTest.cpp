@@ -1,12 +1,15 @@
 // The survey stones of the bundled sample through the program's own group classes: the stone
 // group's list, sort order and summaries, the subsets it builds from [Stone] and the stone
 // levels, the peak group's 三等 class across both groups, and 地圖定位... on a stone whose file
-// names no waypoint.
+// names no waypoint, on a stone whose place name a peak's waypoint bears, and on the rows of
+// 基石無法歸類.
 #include "FakeDialogRunner.h"
 #include "FakeItemList.h"
 #include "FakeMainWindow.h"
 #include "FakeShell.h"
 #include "FakeStatusText.h"
+#include "GpsBabel.h"
+#include "GpxTestSupport.h"
 #include "TempDir.h"
 #include "catalog/GroupTable.h"
 #include "catalog/records/ItemRowValue.h"
@@ -337,6 +340,69 @@ TEST_F(SampleStonesTest, LocatingTheStoneWithoutWaypointOpensThePicker)
     EXPECT_TRUE(dialogs.trackPicks.isEmpty());
     // A row outside the stones locates nothing.
     EXPECT_FALSE(stones->LocateRow(&list, list.RowCount(), 0, false));
+}
+
+// The owner's stone file may hold the peaks' waypoints too: here the stones' all-in-one file is
+// the peaks' one, where 五指山1 is the peak 五指山's waypoint. The stone 三等三角點五指山 (its own
+// waypoint S3WUJHIH is not in that file) is never placed on it by its place name, with or without
+// "Skip" for it in Mapping.txt: the picker is asked, and nothing is handed to the shell.
+TEST_F(SampleStonesTest, AStoneIsNotLocatedByItsPlaceName)
+{
+    ASSERT_TRUE(platform::WriteProfileString(LocalSettingsPath(), QStringLiteral("GPS"),
+                                             QStringLiteral("AllWPFile_Stone"),
+                                             U("data\\!台灣的山.gdb")));
+    FakeItemList list;
+    ListAllStones(&list);
+    const int j = Stone("三等三角點五指山");
+    ASSERT_GE(j, 0);
+    for (const char* mapping : {"", "Skip"}) {
+        SCOPED_TRACE(mapping);
+        if (*mapping) {
+            ASSERT_TRUE(platform::WriteProfileString(MappingFilePath(), QStringLiteral("GPS"),
+                                                     U("三等三角點五指山"), U(mapping)));
+        }
+        dialogs.waypointPicks.clear();
+        shell.opened.clear();
+        EXPECT_TRUE(stones->LocateRow(&list, j, 0, false));
+        ASSERT_EQ(dialogs.waypointPicks.size(), 1);
+        EXPECT_EQ(dialogs.waypointPicks.first().item, j);
+        ASSERT_NE(dialogs.waypointPicks.first().waypoints, nullptr);
+        EXPECT_GE(dialogs.waypointPicks.first().waypoints->FindByName(U("五指山1")), 0);
+        EXPECT_TRUE(shell.opened.isEmpty());
+    }
+}
+
+// 基石無法歸類 shows peaks and stones in the peak columns; 地圖定位... on either kind of row
+// locates it: a peak through the peak group's file, a stone through the stone group's.
+TEST_F(SampleStonesTest, NoLevelLocatesItsPeakRowsAndItsStoneRows)
+{
+    REQUIRE_GPSBABEL();
+    const int none = stones->FindSubset(CSubsetBase::kTypeNoStoneLevel, U("任何"));
+    ASSERT_GE(none, 0);
+    FakeItemList list;
+    SubsetStatistics statistics;
+    ASSERT_GT(stones->Subset(none)->FillList(&list, &statistics, nullptr), 0);
+    const struct {
+        quint32 value;
+        const char* waypoint;
+    } cases[] = {
+        {quint32(Peak("玉山東峰")), "YUSHANE"},
+        {kStoneRow + quint32(Stone("北市地測5")), "T5JUNJIAN"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.waypoint);
+        const int row = int(list.RowValues().indexOf(c.value));
+        ASSERT_GE(row, 0);
+        shell.opened.clear();
+        EXPECT_TRUE(stones->LocateRowFor(&list, row, none, 0, false));
+        ASSERT_EQ(shell.opened.size(), 1);
+        EXPECT_EQ(shell.opened.first(), platform::JoinPath(platform::ProgramFolder(), QStringLiteral("~~TempWP.gdb")));
+        GpxContent located;
+        ASSERT_TRUE(GpsbabelReading(shell.opened.first(), &located, QStringLiteral("gdb")));
+        ASSERT_EQ(located.waypoints.size(), 1u);
+        EXPECT_EQ(located.waypoints[0].name, U(c.waypoint));
+    }
+    EXPECT_TRUE(dialogs.waypointPicks.isEmpty());
 }
 
 } // namespace

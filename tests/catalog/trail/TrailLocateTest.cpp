@@ -6,6 +6,8 @@
 #include "gps/GPSNameMatch.h"
 #include "platform/FileTime.h"
 
+#include <QFile>
+
 namespace {
 
 using namespace trail_test;
@@ -219,6 +221,21 @@ TEST_F(TrailLocateTest, WithoutAllInOneFileNothingHappens)
     EXPECT_TRUE(shell.opened.isEmpty());
     FakeItemList list;
     EXPECT_FALSE(trails->LocateRow(&list, 0, 0, false));
+}
+
+TEST_F(TrailLocateTest, AnUnreadableAllInOneFileIsReportedOnce)
+{
+    QFile file(AllInOneFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(file.write(QByteArray(2048, '\x5A') + "no track here") > 0);
+    file.close();
+    EXPECT_TRUE(Locate("e_centre", 5, false));
+    EXPECT_TRUE(Locate("h_nowhere", 0, true));
+    EXPECT_EQ(window.openedGpsFiles.size(), 2);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(messages.shown[0].text.contains(AllInOneFile())) << qPrintable(messages.shown[0].text);
+    EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 TEST_F(TrailLocateTest, AllInOneFilePathComesFromLocalSettings)

@@ -4,6 +4,7 @@
 // the filter, the pairing of old-style references and their rewrite.
 #include "FakeDialogRunner.h"
 #include "FakeInputDialogs.h"
+#include "FakeMainWindow.h"
 #include "FakeShell.h"
 #include "TempDir.h"
 #include "catalog/GroupBase.h"
@@ -319,6 +320,94 @@ TEST(DlgCompareGuide, AFullIndexTakesNoPage)
     EXPECT_TRUE(program.inputs.offered.isEmpty());
     EXPECT_EQ(dialog.EntryCount(), 3000);
     EXPECT_EQ(ReadBytes(program.QuillFile()), Utf16LeWithBom(text));
+}
+
+// The reader of the index looks for Quill<n>= in order, whatever the section: a page added to
+// an index whose keys stand before any header, under another header or under [Guide] is still
+// listed when the dialog is opened again.
+TEST(DlgCompareGuide, AnAddedPageIsListedAfterReopeningWhereverTheKeysStand)
+{
+    const QString one = u"Quill1=十五045-雪山\r\nQuillLink1=q/15-045.htm\r\n"_s;
+    const struct {
+        const char* name;
+        QString index;
+    } cases[] = {
+        {"before any header", one + u"[Guide]\r\n"_s},
+        {"under another header", u"[Atlas]\r\n"_s + one},
+        {"under [Guide]", u"[Guide]\r\n"_s + one},
+    };
+    const Row added = {u"十五"_s, u"50"_s, u"志佳陽"_s, {}};
+    for (const auto& c : cases) {
+        AtlasDialogProgram program;
+        ASSERT_NE(program.group, nullptr);
+        program.WriteQuillFile(Utf16LeWithBom(c.index));
+        {
+            CDlgCompareGuide dialog(program.group, &program.inputs);
+            dialog.mode = 1;
+            ASSERT_TRUE(dialog.OnInitDialog());
+            ASSERT_EQ(dialog.EntryCount(), 1) << c.name;
+            program.inputs.Type({}, u"十五050-志佳陽"_s, u"q/15-050.htm"_s);
+            dialog.OnAddGuide();
+            EXPECT_EQ(dialog.EntryCount(), 2) << c.name;
+        }
+        CDlgCompareGuide again(program.group, &program.inputs);
+        again.mode = 1;
+        ASSERT_TRUE(again.OnInitDialog());
+        EXPECT_EQ(again.EntryCount(), 2) << c.name;
+        EXPECT_TRUE(Rows(again).contains(added)) << c.name;
+        ExpectRowsNameTheirEntries(again);
+    }
+}
+
+// Blanks typed at either end of the title or the address are not written: the page reads back
+// with its volume and page, and its link opens.
+TEST(DlgCompareGuide, BlanksTypedAroundTitleAndAddressAreNotWritten)
+{
+    AtlasDialogProgram program;
+    ASSERT_NE(program.group, nullptr);
+    {
+        CDlgCompareGuide dialog(program.group, &program.inputs);
+        dialog.mode = 1;
+        ASSERT_TRUE(dialog.OnInitDialog());
+        program.inputs.Type({}, u"  十二040-玉山西峰 "_s, u" q/12-040.htm "_s);
+        dialog.OnAddGuide();
+        EXPECT_EQ(dialog.EntryCount(), 5);
+    }
+    EXPECT_EQ(ReadBytes(program.QuillFile()),
+              Utf16LeWithBom(kRebuiltIndex + u"Quill5=十二040-玉山西峰\r\nQuillLink5=q/12-040.htm\r\n"_s));
+    CDlgCompareGuide again(program.group, &program.inputs);
+    again.mode = 1;
+    ASSERT_TRUE(again.OnInitDialog());
+    const int row = int(Rows(again).indexOf(Row{u"十二"_s, u"40"_s, u"玉山西峰"_s, {}}));
+    ASSERT_GE(row, 0);
+    Select(again.List(), row);
+    again.OnGuideListItemChanged();
+    again.OnOpenGuide();
+    EXPECT_EQ(program.shell.opened, QStringList{u"q/12-040.htm"_s});
+}
+
+// A region or survey stone chosen in the peak search opened from the atlas dialog is carried
+// out by the main dialog.
+TEST(DlgCompareGuide, AJumpChosenInThePeakSearchReachesTheMainDialog)
+{
+    AtlasDialogProgram program;
+    ASSERT_NE(program.group, nullptr);
+    FakeMainWindow window;
+    WindowServices services = program.table.Services();
+    services.mainWindow = &window;
+    program.table.SetServices(services);
+    CDlgCompareGuide dialog(program.group, &program.inputs);
+    ASSERT_TRUE(dialog.OnInitDialog());
+    Select(dialog.List(), 1);
+    dialog.OnGuideListItemChanged();
+    program.runner.findResult.chosenRegion = u"雪山山脈"_s;
+    dialog.OnSearch();
+    EXPECT_EQ(window.selectedSubsets, QStringList{u"雪山山脈"_s});
+    program.runner.findResult.chosenRegion.clear();
+    program.runner.findResult.chosenStone = u"三角點1234"_s;
+    dialog.OnSearch();
+    EXPECT_EQ(window.stoneJumps, QStringList{u"三角點1234"_s});
+    EXPECT_EQ(program.runner.finds.size(), 2);
 }
 
 TEST(DlgCompareGuideData, PairsAndRewritesOldStyleReferences)

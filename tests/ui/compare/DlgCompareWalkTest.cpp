@@ -5,6 +5,7 @@
 // 輸出網頁 on a group that is not the peak group.
 #include "FakeDialogRunner.h"
 #include "FakeItemList.h"
+#include "FakeMainWindow.h"
 #include "FakeMessageBox.h"
 #include "FakeShell.h"
 #include "TempDir.h"
@@ -224,6 +225,26 @@ TEST_F(DlgCompareWalkTest, SearchForTheSelectedWalkRefreshesItsRowWhenAVisitWasW
     EXPECT_EQ(Rows(dialog)[2].visited, u"北峰,雪山,合歡山,奇萊"_s);
     EXPECT_EQ(Text(dialog, CDlgCompareWalk::kVisitCount), u"5"_s);
     EXPECT_EQ(Rows(dialog)[0], kWalk51);  // other rows untouched
+}
+
+// A region or survey stone chosen in the peak search opened for a walk is carried out by the
+// main dialog.
+TEST_F(DlgCompareWalkTest, AJumpChosenInThePeakSearchReachesTheMainDialog)
+{
+    FakeMainWindow window;
+    table.SetServices(WindowServices{.mainWindow = &window, .messageBox = &box, .dialogs = &runner,
+                                     .shell = &shell});
+    CDlgCompareWalk dialog(&group);
+    dialog.OnInitDialog();
+    Select(dialog, 2);
+    runner.findResult.chosenRegion = u"雪山山脈"_s;
+    dialog.OnSearch();
+    EXPECT_EQ(window.selectedSubsets, QStringList{u"雪山山脈"_s});
+    runner.findResult.chosenRegion.clear();
+    runner.findResult.chosenStone = u"三角點1234"_s;
+    dialog.OnSearch();
+    EXPECT_EQ(window.stoneJumps, QStringList{u"三角點1234"_s});
+    EXPECT_EQ(runner.finds.size(), 2);
 }
 
 TEST_F(DlgCompareWalkTest, RecordOpensTheWalksReportPage)

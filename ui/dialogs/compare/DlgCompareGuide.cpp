@@ -119,7 +119,7 @@ void CDlgCompareGuide::OnSearch()
     if (entry < 0 || !AtlasEntryCode(mode, entries_[entry], &code))
         return;
     QString text = entries_[entry].title;
-    if (!group_->RunFindDialog(nullptr, nullptr, &text, 0, code))
+    if (!group_->RunFindDialog(MainWindow(), nullptr, &text, 0, code))
         return;
     list_.SetCellText(row, kNamesColumn, ReferringNames(entries_[entry]));
     if (auto* listWidget = DlgItem<QTreeWidget>(kList))
@@ -159,6 +159,9 @@ void CDlgCompareGuide::OnAddGuide()
     QString address;
     if (!inputs_->AddGuide(this, &title, &address))
         return;
+    // Blanks at either end are no part of what was meant; written, they would need quotes.
+    title = title.trimmed();
+    address = address.trimmed();
     GuideEntry entry;
     if (!entry.ParseTitle(&title) || !IsValidPage(entry))
         return;
@@ -228,6 +231,12 @@ QString CDlgCompareGuide::ReferringNames(const GuideEntry& entry) const
     if (AtlasEntryCode(mode, entry, &code))
         group_->JoinNamesByAtlasRef(code, &names);
     return names;
+}
+
+IMainWindow* CDlgCompareGuide::MainWindow() const
+{
+    const WindowServices* services = group_->Services();
+    return services ? services->mainWindow : nullptr;
 }
 
 int CDlgCompareGuide::SelectedEntry(int* row) const

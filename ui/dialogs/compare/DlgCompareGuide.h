@@ -13,6 +13,7 @@
 
 class CGroupBase;
 class IInputDialogs;
+class IMainWindow;
 class ItemCodeIndex;
 
 class CDlgCompareGuide : public CTemplateDialog {
@@ -71,6 +72,8 @@ private:
     void InsertEntryRow(int entry, const ItemCodeIndex& holders);
     // The names of the items that refer to an entry's page; empty when it forms no code.
     QString ReferringNames(const GuideEntry& entry) const;
+    // The main dialog, which carries out a jump chosen in the group's search; may be null.
+    IMainWindow* MainWindow() const;
     // The entry of the one selected row, -1 otherwise.
     int SelectedEntry(int* row = nullptr) const;
     void SelectRow(int row);

@@ -6,6 +6,7 @@
 #include "catalog/text/TextParsers.h"
 #include "catalog/window/IClock.h"
 #include "catalog/window/IDialogRunner.h"
+#include "catalog/window/IMessageBox.h"
 #include "catalog/window/WindowServices.h"
 #include "platform/Profile.h"
 #include "platform/Shell.h"
@@ -21,6 +22,10 @@ namespace {
 
 const QString kCaptionSeparator = QStringLiteral(" - ");
 const QString kNumberedKey = QStringLiteral("%d");
+// The itinerary is read up to the first trip that cannot be read: one added after it would be
+// gone at the next opening.
+const QString kUnreadableTrip =
+    QStringLiteral("山友行程檔[%1]的[%2]無法讀取，之後的行程都不會列出！\n請先修正該筆資料，再新增行程。");
 
 // Latest date first; trips of one date by title, then by link, so that the order is total.
 bool TripBefore(const HikingEntry& a, const HikingEntry& b)
@@ -147,10 +152,17 @@ void CDlgCompareHiking::OnAddTrip()
     do {
         if (!inputs_->AddGuide(this, &trip, &link))
             return;
+        // Blanks at either end are no part of what was meant; written, they would need quotes.
+        trip = trip.trimmed();
+        link = link.trimmed();
     } while (!AcceptTrip(trip, &entry));
     entry.link = link;
-    if (!itinerary::AppendTrip(*mate, trip, link))
+    QString unreadableKey;
+    if (!itinerary::AppendTrip(*mate, trip, link, nullptr, &unreadableKey)) {
+        if (!unreadableKey.isEmpty())
+            ReportUnreadableTrip(*mate, unreadableKey);
         return;
+    }
     entries_.append(entry);
     SortEntries();
     const auto added = std::find_if(entries_.cbegin(), entries_.cend(), [&](const HikingEntry& e) {
@@ -223,6 +235,13 @@ bool CDlgCompareHiking::AcceptTrip(const QString& trip, HikingEntry* entry) cons
         return false;
     return std::none_of(entries_.cbegin(), entries_.cend(),
                         [&](const HikingEntry& e) { return e.dateText == entry->dateText; });
+}
+
+void CDlgCompareHiking::ReportUnreadableTrip(const HikingMate& mate, const QString& key) const
+{
+    const WindowServices* services = group_->Services();
+    if (services && services->messageBox)
+        services->messageBox->Show(kUnreadableTrip.arg(mate.path, key), MessageIcon::Exclamation);
 }
 
 void CDlgCompareHiking::SetText(int id, const QString& text)

@@ -66,6 +66,8 @@ private:
     // Whether a typed trip may be added: it parses, its date reads as a date and no other trip
     // has the same date text.
     bool AcceptTrip(const QString& trip, HikingEntry* entry) const;
+    // Tells the owner which key of the companion's file stops its reading, to be mended first.
+    void ReportUnreadableTrip(const HikingMate& mate, const QString& key) const;
     void SetText(int id, const QString& text);
 
     CGroupTalvane* group_;

@@ -139,7 +139,7 @@ void CDlgCompareWalk::OnSearch()
     if (walk <= 0 || !group_)
         return;
     QString title = list_.CellText(row, kTitleColumn);
-    if (!group_->RunFindDialog(nullptr, nullptr, &title, walk, 0))
+    if (!group_->RunFindDialog(MainWindow(), nullptr, &title, walk, 0))
         return;
     list_.SetCellText(row, kVisitedColumn, VisitedNames(walk));
     ShowVisitCount();
@@ -182,6 +182,12 @@ bool CDlgCompareWalk::WriteWalk3Pages(const WalkReportInput& input)
 bool CDlgCompareWalk::WriteWalk4Pages(const WalkReportInput& input)
 {
     return ::WriteWalk4Pages(input);
+}
+
+IMainWindow* CDlgCompareWalk::MainWindow() const
+{
+    const WindowServices* services = group_->Services();
+    return services ? services->mainWindow : nullptr;
 }
 
 int CDlgCompareWalk::SelectedWalk(int* row) const

@@ -8,6 +8,7 @@
 #include "ui/framework/TemplateDialog.h"
 
 class CGroupBase;
+class IMainWindow;
 class QTreeWidget;
 
 class CDlgCompareWalk : public CTemplateDialog {
@@ -64,6 +65,8 @@ private:
     void AddWalkRow(int walk, const QString& visitedNames);
     QString VisitedNames(int walk) const;
     void ShowVisitCount();
+    // The main dialog, which carries out a jump chosen in the group's search; may be null.
+    IMainWindow* MainWindow() const;
     // The walk of the one selected row; 0 unless exactly one row is selected.
     int SelectedWalk(int* row = nullptr) const;
     void EnableItem(int id, bool enabled);

@@ -2,24 +2,51 @@
 
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
+#include "catalog/window/IMessageBox.h"
 #include "catalog/window/WindowServices.h"
 #include "gps/gdb/GDBFile.h"
+#include "platform/IniDocument.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/Shell.h"
 #include "ui/dialogs/pickers/SearchTermsFixed.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTreeWidget>
 
 namespace {
 
 const QString kMappingSection = QStringLiteral("GPS");
+// A choice the mapping file could not take: the entry, the file, the reason.
+const QString kMappingNotKept = QStringLiteral("所選的[%1]無法保存到[%2](%3)！");
+const QString kNameNotWritable = QStringLiteral("名稱含有無法寫入的字元");
+const QString kFolderInPlace = QStringLiteral("同名的資料夾佔用了檔名");
+const QString kNoFolder = QStringLiteral("所在的資料夾不存在");
+const QString kReadOnlyFile = QStringLiteral("檔案唯讀");
+const QString kReadOnlyFolder = QStringLiteral("資料夾無法寫入");
+const QString kWriteFailed = QStringLiteral("寫入失敗");
 
 platform::IShell* ShellOf(const CGroupBase* group)
 {
     const WindowServices* services = group ? group->Services() : nullptr;
     return services ? services->shell : nullptr;
+}
+
+// Why [GPS] key=value could not be written into the mapping file at path.
+QString MappingFailure(const QString& path, const QString& key, const QString& value)
+{
+    if (!platform::IniDocument::IsWritableKeyName(key) || !platform::IniDocument::IsWritableValue(value))
+        return kNameNotWritable;
+    const QFileInfo file(path);
+    if (file.isDir())
+        return kFolderInPlace;
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return kNoFolder;
+    if (file.exists() && !file.isWritable())
+        return kReadOnlyFile;
+    return folder.isWritable() ? kWriteFailed : kReadOnlyFolder;
 }
 
 } // namespace
@@ -140,8 +167,17 @@ bool CPickerDialogBase::WriteMapping(int index) const
     const QString path = group ? group->ItemPath(item) : QString();
     if (path.isEmpty() || mappingPath.isEmpty())
         return false;
-    return platform::WriteProfileString(mappingPath, kMappingSection, platform::BaseNameOf(path),
-                                        EntryName(index));
+    const QString key = platform::BaseNameOf(path);
+    const QString name = EntryName(index);
+    if (platform::WriteProfileString(mappingPath, kMappingSection, key, name))
+        return true;
+    // The choice still counts for this locate; the user learns it will not be remembered.
+    const WindowServices* services = group->Services();
+    if (services && services->messageBox)
+        services->messageBox->Show(
+            kMappingNotKept.arg(name, mappingPath, MappingFailure(mappingPath, key, name)),
+            MessageIcon::Exclamation);
+    return false;
 }
 
 void CPickerDialogBase::OnConfirm()

@@ -88,6 +88,7 @@ private:
     void ListMatches(const QString& term);
     // The entry of the single selected row, when the row still names it; -1 otherwise.
     int SelectedEntry() const;
-    // [GPS] <item file's base name> = <entry name> of the mapping file.
+    // [GPS] <item file's base name> = <entry name> of the mapping file; a write that fails is
+    // reported with its reason.
     bool WriteMapping(int index) const;
 };
