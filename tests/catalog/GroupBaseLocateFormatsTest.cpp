@@ -9,10 +9,7 @@
 #include "gps/mps/MPSFile.h"
 #include "platform/FileIO.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -230,11 +227,7 @@ TEST_F(LocateThroughFormat, TenKilometresInALargeGpxConvertOnlyTheNeighbours)
     for (int i = kLargeCentreSlot - kLargeNeighbours; i < kLargeCentreSlot + kLargeNeighbours; ++i)
         expected << LargeWaypointName(i);
 
-    QElapsedTimer timer;
-    timer.start();
     EXPECT_TRUE(peaks->LocateItem(Peak("e_centre"), 10, false));
-    std::printf("[ timing ] 10K locate among %d waypoints, the file read included: %lld ms\n",
-                kLargeCount, static_cast<long long>(timer.elapsed()));
     ASSERT_NE(counted, nullptr);
     EXPECT_EQ(peaks->GetWaypointSet()->count, kLargeCount);
     EXPECT_EQ(Shown(), expected);

@@ -170,8 +170,8 @@ TEST_F(PeakMatesTest, CompanionsReadFromTheirFilesKeepTheirPositions)
                                    Ini({"[Talvane]", "Name=雪山", "山羊&小鹿%d隊1=2012/3/4", "Wendy1=101/1/2"}));
     ASSERT_TRUE(group.LoadItemFile(peak, platform::FileTime{}));
     const TalvaneItemRecord* record = group.Record(0);
-    EXPECT_EQ(record->MateVisits[0], 2 * CGroupTalvane::kMateCodeFactor + 1010304);
-    EXPECT_EQ(record->MateVisits[1], 3 * CGroupTalvane::kMateCodeFactor + 1010102);
+    EXPECT_EQ(record->MateVisits[0], 21010304);
+    EXPECT_EQ(record->MateVisits[1], 31010102);
     EXPECT_EQ(record->MateVisits[2], 0);
 }
 
@@ -183,7 +183,7 @@ TEST_F(PeakMatesTest, SixteenthCompanionIsNeverRead)
         settings << QStringLiteral("Mate%1=%1.txt").arg(k);
     }
     Init(settings);
-    ASSERT_EQ(group.MateCount(), CGroupTalvane::kMaxMates);
+    ASSERT_EQ(group.MateCount(), 15);
     EXPECT_EQ(group.Mate(14)->title, "M15");
     EXPECT_EQ(group.Mate(15), nullptr);
 }

@@ -367,7 +367,7 @@ TEST(FullGroupTest, TheUserIsToldOncePerLoad)
 
     CGroupBase* full = table.GetGroup(0, nullptr);
     ASSERT_NE(full, nullptr);
-    EXPECT_EQ(full->ItemCount(), CGroupBase::kMaxItems);
+    EXPECT_EQ(full->ItemCount(), 20000);
     EXPECT_EQ(table.GetGroup(0, nullptr), full);
     ASSERT_EQ(box.shown.size(), 1);
     EXPECT_EQ(box.shown[0].text, "[大量]項目超過 20000 個，其餘的項目未載入！");

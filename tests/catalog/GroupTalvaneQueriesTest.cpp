@@ -5,9 +5,10 @@
 #include "FakeItemList.h"
 #include "TempDir.h"
 #include "catalog/GroupTable.h"
-#include "catalog/records/TalvaneItemRecord.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+
+#include <QByteArray>
 
 #include <climits>
 #include <functional>
@@ -16,6 +17,32 @@
 namespace {
 
 constexpr int kHigh = 1 << 24;  // a bit above the item index of a row's data
+constexpr int kRecordSize = 1280;
+
+// The record of mate_gap.txt in the peak record's layout: its path at 0, Name at 520, Visits
+// 12 at 868, companion visits at 1112 (阿明 2012/3/4 and 101/1/2, ended by the gap before 阿明4;
+// Hua 2019.5.3), every other byte 0.
+QByteArray MateGapRecord(const QString& path)
+{
+    QByteArray bytes(kRecordSize, '\0');
+    const auto text = [&](int offset, const QString& s) {
+        for (int k = 0; k < s.size(); ++k) {
+            bytes[offset + 2 * k] = char(s[k].unicode() & 0xFF);
+            bytes[offset + 2 * k + 1] = char(s[k].unicode() >> 8);
+        }
+    };
+    const auto int32 = [&](int offset, quint32 value) {
+        for (int k = 0; k < 4; ++k)
+            bytes[offset + k] = char(value >> (8 * k));
+    };
+    text(0, path);
+    text(520, QStringLiteral("北大%1武%山"));
+    int32(868, 12);
+    int32(1112, 1010304);
+    int32(1116, 1010102);
+    int32(1120, 11080503);
+    return bytes;
+}
 
 class PeakQueriesTest : public ::testing::Test {
 protected:
@@ -102,7 +129,10 @@ TEST_F(PeakQueriesTest, ItemTextsTakeTheLow24BitsOfTheIndex)
         EXPECT_FALSE(fetch(bad)) << bad;
         EXPECT_EQ(QStringList({name, name2, region, waypoint, s1, s2, s3}), QStringList(7, QString()));
     }
-    EXPECT_EQ(group.GetItemRecord(3), reinterpret_cast<const std::byte*>(group.Record(3)));
+    const std::byte* record = group.GetItemRecord(3);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(record), kRecordSize),
+              MateGapRecord(QStringLiteral(TALVANE_TEST_DATA "/talvane/utf16le/mate_gap.txt")));
     for (int bad : {-1, 4, kHigh, kHigh + 1, INT_MIN, INT_MAX})
         EXPECT_EQ(group.GetItemRecord(bad), nullptr) << "the record takes no mask: " << bad;
     // Outputs may be null.

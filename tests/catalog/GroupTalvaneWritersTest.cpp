@@ -32,7 +32,7 @@ Codes Leading(const int32_t (&list)[kMaxCodes])
 }
 
 constexpr int kClimbed = CGroupTalvane::ListColumn::kClimbed;
-constexpr int kCompanion1 = CGroupTalvane::kMateCodeFactor;
+constexpr int kCompanion1 = 10000000;  // companion 1 visit codes: 10,000,000 + the date
 
 enum class Op { Visit, Atlas, Mate };
 

@@ -55,10 +55,10 @@ TEST(RecordText, ReadingIsBoundedByTheFieldOnUntrustedBytes)
     for (char16_t& c : record.Name)
         c = u'x';
     record.Name2[0] = u'y';
-    EXPECT_EQ(FieldText(record.Name), QString(PlantItemRecord::kNameWidth, u'x'));
+    EXPECT_EQ(FieldText(record.Name), QString(16, u'x'));
 
     TerminateField(record.Name);
-    EXPECT_EQ(FieldText(record.Name), QString(PlantItemRecord::kNameWidth - 1, u'x'));
+    EXPECT_EQ(FieldText(record.Name), QString(15, u'x'));
 
     // Forcing the 0 must not leave half a pair behind.
     StoneItemRecord stone;
@@ -68,5 +68,5 @@ TEST(RecordText, ReadingIsBoundedByTheFieldOnUntrustedBytes)
     stone.Waypoint[StoneItemRecord::kWaypointWidth - 2] = 0xD840;
     stone.Waypoint[StoneItemRecord::kWaypointWidth - 1] = 0xDC00;
     TerminateField(stone.Waypoint);
-    EXPECT_EQ(FieldText(stone.Waypoint), QString(StoneItemRecord::kWaypointWidth - 2, u'w'));
+    EXPECT_EQ(FieldText(stone.Waypoint), QString(14, u'w'));
 }

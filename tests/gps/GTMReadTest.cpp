@@ -100,8 +100,8 @@ TEST(GTMRead, Big5TextsUnknownHeightsAndAnUnflaggedFirstRun)
     ASSERT_EQ(waypoints.size(), 3u);
     EXPECT_EQ(Text(waypoints[0].name, 64), u"雪山主峰"_qs);
     EXPECT_EQ(Text(waypoints[0].comment, 128), u"百岳之一"_qs);
-    EXPECT_EQ(waypoints[0].latitude, GPSAngle::FromDegrees(24.383333));
-    EXPECT_EQ(waypoints[0].longitude, GPSAngle::FromDegrees(121.233333));
+    EXPECT_EQ(waypoints[0].latitude, 290904493);   // 24.383333 x 4294967295 / 360, cut
+    EXPECT_EQ(waypoints[0].longitude, 1446370000); // 121.233333 degrees
     EXPECT_EQ(waypoints[0].altitude, 3886.0);
     EXPECT_EQ(Text(waypoints[1].name, 64), u"Jade"_qs);
     EXPECT_EQ(waypoints[1].altitude, 0.0);
@@ -173,7 +173,8 @@ TEST(GTMRead, PointsAreCutIntoTracksAtTheirFlags)
             EXPECT_EQ(records[t].pointCount, c.counts[t]);
             EXPECT_EQ(gps::FieldText(records[t].name, 32), c.names[t]);
             ASSERT_EQ(tracks[t].count, c.counts[t]);
-            EXPECT_EQ(tracks[t].points[0].latitude, GPSAngle::FromDegrees(first)); // the run's first point
+            // The run's first point, at `first` degrees: degrees x 4294967295 / 360, cut.
+            EXPECT_EQ(tracks[t].points[0].latitude, int32_t(int64_t(first) * 4294967295LL / 360));
             first += c.counts[t];
         }
     }
@@ -215,7 +216,7 @@ TEST(GTMRead, EmptyFileAndPaddedNames)
     EXPECT_STREQ(narrow[0].name, "Abcd");
     EXPECT_STREQ(narrow[1].name, "Ab");
     EXPECT_EQ(narrow[0].longitude, 1449551462); // 121.5 degrees
-    EXPECT_EQ(narrow[0].latitude, GPSAngle::FromDegrees(24.25));
+    EXPECT_EQ(narrow[0].latitude, 289313769);   // 24.25 degrees
     const auto wide = WayPointsOf(*file);
     EXPECT_EQ(Text(wide[0].name, 64), u"Abcd"_qs);
     GPSWayPointRecordW one{};

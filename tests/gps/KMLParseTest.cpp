@@ -189,7 +189,7 @@ TEST(KMLParse, RecordsHandedOut)
     ASSERT_EQ(file.GetTrackPoints(&list, 0), 1);
     ASSERT_EQ(list.count, 2);
     EXPECT_EQ(list.points[0].longitude, 1449551462);
-    EXPECT_EQ(list.points[1].latitude, GPSAngle::FromDegrees(-20));
+    EXPECT_EQ(list.points[1].latitude, -238609294); // -20 degrees
     for (int index : {-1, 1}) {
         GPSTrackPointList none;
         EXPECT_EQ(file.GetTrackPoints(&none, index), 1);

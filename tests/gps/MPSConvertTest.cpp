@@ -199,7 +199,7 @@ TEST(MPSToGdb, CopiesFromOtherFormatsTakeOneRecordEach)
     GPSWayPointRecordW one{};
     ASSERT_EQ(plain.CGPSFile::GetWayPointW(1, &one), 1);
     EXPECT_EQ(gps::FieldText(one.name, 64), u"B");
-    EXPECT_EQ(one.latitude, GPSAngle::FromDegrees(25));
+    EXPECT_EQ(one.latitude, 298261617); // 25 degrees
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(2, &one), 0);
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(-1, &one), 0);
     EXPECT_EQ(plain.CGPSFile::GetWayPointW(0, nullptr), 0);
@@ -275,8 +275,8 @@ void ExpectWayPoint(const CMPSChunkWayPoint& w, const ExpectedWayPoint& e)
     EXPECT_EQ(w.HeldInt, 0);
     EXPECT_EQ(w.HeldText, QByteArray());
     EXPECT_EQ(w.HeldBlock, block);
-    EXPECT_EQ(w.Latitude, GPSAngle::FromDegrees(24.383333));
-    EXPECT_EQ(w.Longitude, GPSAngle::FromDegrees(-121.25));
+    EXPECT_EQ(w.Latitude, 290904493);    // 24.383333 x 4294967295 / 360, cut
+    EXPECT_EQ(w.Longitude, -1446568845); // -121.25 degrees
     EXPECT_EQ(w.HeightDefined, e.heightDefined);
     EXPECT_FLOAT_EQ(float(w.Height), float(e.height));
     EXPECT_EQ(w.WarningDefined, 0);
@@ -302,18 +302,23 @@ void ExpectConvertedFromEvo(const CMPSFile& mps)
     EXPECT_EQ(track.Name, Big5(u"七星山"_qs));
     EXPECT_EQ(track.ShowOnGPS, 1);
     EXPECT_EQ(track.Color, 0);
+    // Point i lies at 24 + i / 1000 degrees north, 121 - i / 1000 east (x 4294967295 / 360, cut).
     const struct {
+        int32_t latitude, longitude;
         uint8_t heightDefined;
         double height;
         uint8_t timeDefined;
         int32_t time;
-    } points[] = {{1, 1120, 1, 1588302000}, {0, 1.0e25, 1, 1588350600}, {0, 1.0e25, 0, 0}, {1, -12.25, 0, 0}};
+    } points[] = {{286331153, 1443586229, 1, 1120, 1, 1588302000},
+                  {286343083, 1443574299, 0, 1.0e25, 1, 1588350600},
+                  {286355013, 1443562368, 0, 1.0e25, 0, 0},
+                  {286366944, 1443550438, 1, -12.25, 0, 0}};
     ASSERT_EQ(track.points.size(), std::size(points));
     for (size_t i = 0; i < std::size(points); ++i) {
         SCOPED_TRACE(i);
         const MPSTrackPoint& p = track.points[i];
-        EXPECT_EQ(p.Latitude, GPSAngle::FromDegrees(24 + int(i) * 0.001));
-        EXPECT_EQ(p.Longitude, GPSAngle::FromDegrees(121 - int(i) * 0.001));
+        EXPECT_EQ(p.Latitude, points[i].latitude);
+        EXPECT_EQ(p.Longitude, points[i].longitude);
         EXPECT_EQ(p.HeightDefined, points[i].heightDefined);
         EXPECT_FLOAT_EQ(float(p.Height), float(points[i].height));
         EXPECT_EQ(p.TimeDefined, points[i].timeDefined);

@@ -3,6 +3,7 @@
 // the main dialog's plant search run modally in pick mode.
 #include "FindDialogSupport.h"
 #include "FindTestGroups.h"
+#include "ScreenshotCheck.h"
 #include "ui/dialogs/find/DlgFindPlant.h"
 #include "ui/maindlg/MainDialogs.h"
 
@@ -211,7 +212,7 @@ TEST_F(DlgFindPlantTest, Screenshot)
     dialog.show();
     ASSERT_TRUE(ClickRow(dialog, CDlgFindPlant::kList, 0));
     EXPECT_EQ(Text(dialog, CDlgFindPlant::kNewFamily), u"柏科"_s);
-    EXPECT_TRUE(dialog.grab().save(ScreenshotPath("talvane-find-plant-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-find-plant-dialog.png"_s);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "FakeMessageBox.h"
 #include "FakePopupMenu.h"
+#include "ScreenshotCheck.h"
 #include "catalog/records/RecordText.h"
 #include "catalog/subsets/regions/DisplayNameConversions.h"
 #include "catalog/talvane/GroupTalvane.h"
@@ -287,8 +288,7 @@ TEST_F(DlgFindTalvaneTest, Screenshot)
     Select("玉山東峰");
     dialog->show();
     QApplication::processEvents();
-    const QString path = QStringLiteral(TALVANE_BUILD_DIR "/talvane-find-peak-dialog.png");
-    EXPECT_TRUE(dialog->grab().save(path));
+    SaveAndCheckScreenshot(*dialog, QStringLiteral("talvane-find-peak-dialog.png"));
 }
 
 // The popup on the locating program folder, whose peaks have waypoints.

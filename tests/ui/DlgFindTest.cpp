@@ -3,6 +3,7 @@
 // assignment buttons, and the survey-stone mode with and without a subset.
 #include "FindDialogSupport.h"
 #include "FindTestGroups.h"
+#include "ScreenshotCheck.h"
 #include "ui/dialogs/find/DlgFind.h"
 
 #include <QHeaderView>
@@ -304,7 +305,7 @@ TEST_F(DlgFindTest, Screenshot)
     dialog.show();
     ASSERT_TRUE(ClickRow(dialog, CDlgFind::kList, 0));
     EXPECT_EQ(Text(dialog, CDlgFind::kCount), u"6"_s);
-    EXPECT_TRUE(dialog.grab().save(ScreenshotPath("talvane-find-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-find-dialog.png"_s);
 }
 
 } // namespace

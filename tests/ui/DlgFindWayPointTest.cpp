@@ -3,6 +3,7 @@
 // the cells, 確認 and 地圖定位... with what they write, and a reload of the set meanwhile.
 #include "FakeMessageBox.h"
 #include "PickerTestSupport.h"
+#include "ScreenshotCheck.h"
 #include "TestGroups.h"
 #include "catalog/records/StoneItemRecord.h"
 #include "gps/GPSWayPointSet.h"
@@ -376,7 +377,7 @@ TEST_F(DlgFindWayPointTest, Screenshot)
     Start(&dialog, u"yushan"_s);
     dialog.show();
     ASSERT_TRUE(ClickRow(dialog, Dlg::kList, 1));
-    EXPECT_TRUE(dialog.grab().save(ScreenshotPath("talvane-find-waypoint-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-find-waypoint-dialog.png"_s);
 }
 
 } // namespace

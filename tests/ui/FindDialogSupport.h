@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the search dialog tests: the program folder of the fixtures, the texts of a
-// template dialog's controls, choosing a row as a click does, and the screenshots.
+// template dialog's controls and choosing a row as a click does.
 #include "catalog/GroupTable.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -70,11 +70,6 @@ inline bool ClickRow(const CTemplateDialog& dialog, int id, int row)
         return false;
     list->setCurrentItem(list->topLevelItem(row));
     return list->selectedItems().size() == 1;
-}
-
-inline QString ScreenshotPath(const char* name)
-{
-    return QStringLiteral(TALVANE_BUILD_DIR "/") + QLatin1String(name);
 }
 
 } // namespace find_test

@@ -4,6 +4,7 @@
 #include "GpsBabel.h"
 #include "GpxTestSupport.h"
 #include "RecordingTree.h"
+#include "ScreenshotCheck.h"
 #include "ui/adapters/QtInspectionTree.h"
 #include "ui/adapters/QtListBoxSink.h"
 
@@ -62,8 +63,7 @@ TEST(QtInspectionTreeTest, HoldsTheFilesTreeAsFilled)
 
     widget.resize(480, 640);
     widget.show();
-    const QString path = QStringLiteral(TALVANE_BUILD_DIR "/talvane-gtm-inspection-tree.png");
-    EXPECT_TRUE(widget.grab().save(path));
+    SaveAndCheckScreenshot(widget, QStringLiteral("talvane-gtm-inspection-tree.png"));
 }
 
 TEST(QtInspectionTreeTest, AppendsUnderKnownItemsOnly)

@@ -1,6 +1,7 @@
 // The map in the main dialog (a click on a point selects its row, never a row of another group),
 // and a picture of the sample's peaks on the map, saved in the build folder for a look by eye.
 #include "DialogTestGroups.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "ui/maindlg/TalvaneDlg.h"
 #include "ui/views/MapView.h"
@@ -186,7 +187,7 @@ TEST(MapOnTheSample, EveryPeakClickedSelectsTheRowThatShowsIt)
     EXPECT_GE(clicked, 20);
     // The dialog with the last clicked peak selected, for a look by eye.
     QTest::qWait(20);
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-map-sample-dialog.png")));
+    SaveAndCheckScreenshot(dialog, QStringLiteral("talvane-map-sample-dialog.png"));
 }
 
 // The 38 peaks of the sample (longitude, latitude, visits up to 3) with a number on every

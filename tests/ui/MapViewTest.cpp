@@ -81,7 +81,7 @@ TEST(MapViewFit, LocatedPointsFitInsideTheMarginAndFlatAxesTakeTheOtherScale)
     };
     // Client 400 × 300: inner 360 × 260.
     const Case cases[] = {
-        {"one point sits at the centre", {{121.5, 23.5}}, {{200, 150}}, CMapView::kFlatScale},
+        {"one point sits at the centre", {{121.5, 23.5}}, {{200, 150}}, 123456789},
         {"a meridian", {{121, 23}, {121, 24}}, {{200, 280}, {200, 20}}, 260},
         {"a parallel", {{121, 23}, {122, 23}}, {{20, 150}, {380, 150}}, 360},
         {"a box", {{121, 23}, {122, 24}}, {{70, 280}, {330, 20}}, 260},
@@ -119,7 +119,7 @@ TEST(MapViewFit, PointsWithoutAPositionStayOutOfTheBoxAndOffTheMap)
     view.AddItem(-inf, nan, 5, QStringLiteral("F"), QString(), 0, 0);
     view.LayOut(QSize(400, 300), metrics);
     ASSERT_TRUE(view.HasFit());
-    EXPECT_DOUBLE_EQ(view.Scale(), CMapView::kFlatScale);
+    EXPECT_DOUBLE_EQ(view.Scale(), 123456789);
     EXPECT_EQ(view.Point(1).markerRect, Square(200, 150));
     for (int i = 0; i < view.PointCount(); ++i)
         EXPECT_EQ(view.Point(i).markerDrawn, i == 1) << i;
@@ -460,63 +460,101 @@ TEST(MapViewZoom, ARedrawKeepsZoomAndPanUntilTheClientSizeChanges)
     EXPECT_EQ(map.P(0).markerRect, Square(20, 276));
 }
 
+namespace {
+
+// Marker colours: not visited, visited, selected.
+constexpr QRgb kOlive = qRgb(128, 128, 0);
+constexpr QRgb kGreen = qRgb(0, 168, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+// The triangle of a point at client (cx, cy) has its apex at (cx, cy - 10) and its base from
+// (cx - 10, cy + 10) to (cx + 10, cy + 10); a pixel is filled when its centre lies inside. On the
+// row above the base (centres at cy + 9.5) the sides lie at cx - 9.75 and cx + 9.75: columns
+// cx - 10 to cx + 9 are filled, cx - 11 and cx + 10 are not. On the row below the apex (centres at
+// cy - 8.5) they lie at cx - 0.75 and cx + 0.75: columns cx - 1 and cx. The apex's row (centres at
+// cy - 9.5, sides at cx - 0.25 and cx + 0.25) and the base's row (centres at cy + 10.5) hold no
+// filled pixel. offset is the client's place in the image.
+void ExpectMarker(const QImage& image, QPoint offset, int cx, int cy, QRgb colour)
+{
+    const QPoint filled[] = {{cx, cy}, {cx - 10, cy + 9}, {cx + 9, cy + 9}, {cx - 1, cy - 9}, {cx, cy - 9}};
+    const QPoint free[] = {{cx - 11, cy + 9}, {cx + 10, cy + 9}, {cx, cy + 10},
+                           {cx - 1, cy - 10}, {cx, cy - 10},     {cx - 2, cy - 9}};
+    for (const QPoint& at : filled)
+        EXPECT_EQ(image.pixel(at + offset), colour) << "inside at " << at.x() << "," << at.y();
+    for (const QPoint& at : free)
+        EXPECT_NE(image.pixel(at + offset), colour) << "outside at " << at.x() << "," << at.y();
+}
+
+// The pixels of the square (cx - 10, cy - 10) to (cx + 10, cy + 10) that are neither the marker's
+// colour nor the background: those of a number written in it.
+int ForeignPixels(const QImage& image, int cx, int cy, QRgb marker, QRgb background)
+{
+    int count = 0;
+    for (int y = cy - 10; y < cy + 10; ++y)
+        for (int x = cx - 10; x < cx + 10; ++x)
+            count += image.pixel(x, y) != marker && image.pixel(x, y) != background;
+    return count;
+}
+
+} // namespace
+
 TEST(MapViewPaint, MarkersAreColouredByVisitsWithTheSelectedOnTopAndNumbersWrittenInThem)
 {
-    GridMap map;
-    for (int i = 0; i < 40; ++i)
-        map.Add(20 + (i * 37) % 250, 20 + (i * 53) % 250, quint32(i), QString(), i % 3, i % 7 ? i : 0);
-    map.view.SelectItem(9);
-    map.LayOut();
-    const auto blank = [] {
-        QImage image(GridMap::kSide, GridMap::kSide, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        return image;
+    // Client 400 x 300 around the box (121, 23) to (122, 24): inner 360 x 260, scale 260, the
+    // box's centre (121.5, 23.5) at client (200, 150). So column = trunc((x - 121.5) * 260 + 200.5)
+    // and row = trunc((23.5 - y) * 260 + 150.5).
+    struct Spot {
+        double x, y;
+        int visits, number;
+        int cx, cy;
     };
-    QImage painted = blank();
-    QFont font;
+    const Spot spots[] = {
+        {121, 23, 0, 0, 70, 280},           // -130 + 200.5, 130 + 150.5
+        {122, 24, 3, 0, 330, 20},           // 130 + 200.5, -130 + 150.5
+        {121.27, 23.73, -1, 0, 140, 90},    // -59.8 + 200.5 = 140.7, -59.8 + 150.5 = 90.7
+        {121.73, 23.27, 1, 0, 260, 210},    // 59.8 + 200.5 = 260.3, 59.8 + 150.5 = 210.3; selected
+        {121.77, 23.27, 1, 0, 270, 210},    // 70.2 + 200.5 = 270.7: overlaps the selected one
+        {121.5, 23.5, 0, 7, 200, 150},      // the centre, with a number
+        {121.4, 23.4, 0, 100, 174, 176},    // -26 + 200.5 = 174.5, 26 + 150.5 = 176.5; no number
+    };
+    const QSize client(400, 300);
+    FixedTextMetrics metrics;
+    CMapView view;
+    for (int i = 0; i < int(std::size(spots)); ++i)
+        view.AddItem(spots[i].x, spots[i].y, quint32(i), QString(), QString(), spots[i].visits, spots[i].number);
+    view.SelectItem(3);
+    view.LayOut(client, metrics);
+
+    const QRgb white = qRgb(255, 255, 255);
+    QImage painted(client, QImage::Format_RGB32);
+    painted.fill(white);
     {
         QPainter painter(&painted);
-        font = painter.font();
-        map.view.Paint(painter, painted.rect());
+        view.Paint(painter, painted.rect());
     }
-    // The same picture drawn the plain way: each triangle filled in turn, the selected one last,
-    // then each number written on its baseline.
-    QImage expected = blank();
-    {
-        QPainter painter(&expected);
-        painter.setPen(Qt::NoPen);
-        QList<int> order;
-        for (int i = 0; i < map.view.PointCount(); ++i)
-            if (i != map.view.SelectedIndex())
-                order << i;
-        order << map.view.SelectedIndex();
-        for (int i : order) {
-            const MapPoint& p = map.P(i);
-            if (!p.markerDrawn)
-                continue;
-            const QRgb colour = i == map.view.SelectedIndex() ? CMapView::kSelectedColour
-                                : p.visitCount > 0            ? CMapView::kVisitedColour
-                                                              : CMapView::kUnvisitedColour;
-            painter.setBrush(QColor::fromRgb(colour));
-            const int cx = p.markerRect.left + 10, cy = p.markerRect.top + 10;
-            painter.drawPolygon(QPolygon({QPoint(cx, cy - 10), QPoint(cx + 10, cy + 10), QPoint(cx - 10, cy + 10)}),
-                                Qt::OddEvenFill);
-        }
-        painter.setPen(Qt::black);
-        const int ascent = QFontMetrics(font).ascent();
-        for (int i = 0; i < map.view.PointCount(); ++i) {
-            const MapPoint& p = map.P(i);
-            if (p.markerDrawn && p.HasNumber())
-                painter.drawText(p.numberAt + QPoint(0, ascent), QString::number(p.number));
-        }
+    const QRgb colours[] = {kOlive, kGreen, kOlive, kRed};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        ExpectMarker(painted, QPoint(), spots[i].cx, spots[i].cy, colours[i]);
     }
-    EXPECT_EQ(painted, expected);
-    const MapRect& selected = map.P(map.view.SelectedIndex()).markerRect;
-    EXPECT_EQ(painted.pixel(selected.left + 10, selected.bottom - 2), CMapView::kSelectedColour);
+    // The selected marker lies over the later one where they overlap: on row 215 (centres at
+    // 215.5, 7.75 from the centre line) the first spans columns 252 to 267, the second 262 to 277.
+    EXPECT_EQ(painted.pixel(265, 215), kRed);
+    EXPECT_EQ(painted.pixel(272, 215), kGreen);
+    EXPECT_EQ(painted.pixel(279, 219), kGreen);
+    EXPECT_EQ(painted.pixel(280, 219), white);
+    // The number is written over the centre's marker; 100 and 0 are not written.
+    ExpectMarker(painted, QPoint(), 174, 176, kOlive);
+    EXPECT_EQ(painted.pixel(200, 142), kOlive);  // above the number's box (top 160 - 16)
+    EXPECT_GT(ForeignPixels(painted, 200, 150, kOlive, white), 0);
+    EXPECT_EQ(ForeignPixels(painted, 174, 176, kOlive, white), 0);
+    EXPECT_EQ(ForeignPixels(painted, 70, 280, kOlive, white), 0);
 }
 
 TEST(MapViewControl, DrawLaysOutInTheControlsClientAreaAndShowsTheView)
 {
+    // A 300 x 200 control with a one-pixel sunken panel: client 298 x 198, at (1, 1) in the
+    // control. A lone point sits at its centre: trunc(149 + 0.5), trunc(99 + 0.5).
     CStaticMapView control;
     control.setFrameStyle(QFrame::Panel | QFrame::Sunken);
     control.resize(300, 200);
@@ -525,10 +563,10 @@ TEST(MapViewControl, DrawLaysOutInTheControlsClientAreaAndShowsTheView)
     view.SetTextMetrics(&metrics);
     view.AddItem(121.5, 23.5, 0, QStringLiteral("A"), QStringLiteral("tip"), 0, 0);
     view.Draw(&control);
-    const QSize client = control.ClientRect().size();
     EXPECT_EQ(control.ShownView(), &view);
-    EXPECT_EQ(view.Point(0).markerRect, Square(client.width() / 2, client.height() / 2));
-    EXPECT_EQ(view.HitTest(client.width() / 2, client.height() / 2), std::optional<quint32>(0));
+    EXPECT_EQ(view.Point(0).markerRect, Square(149, 99));
+    EXPECT_EQ(view.HitTest(149, 99), std::optional<quint32>(0));
     control.SetListener(&view);
-    EXPECT_EQ(control.TipTextAt(QPoint(client.width() / 2, client.height() / 2)), QStringLiteral("tip"));
+    EXPECT_EQ(control.TipTextAt(QPoint(149, 99)), QStringLiteral("tip"));
+    ExpectMarker(control.grab().toImage(), QPoint(1, 1), 149, 99, kOlive);
 }

@@ -6,6 +6,7 @@
 #include "FakeDialogRunner.h"
 #include "FakeInputDialogs.h"
 #include "SampleDialogFixture.h"
+#include "ScreenshotCheck.h"
 #include "ui/maindlg/MainDialogs.h"
 
 #include <QApplication>
@@ -105,10 +106,10 @@ struct SampleModalFixture : SampleDialogFixture {
         list.sort();
         return list;
     }
-    // Saves the dialog's picture into the build folder, to be looked at.
+    // Saves the dialog's picture into the build folder and checks what a person would see.
     static void SaveScreenshot(QWidget* dialog, const char* name)
     {
-        EXPECT_TRUE(dialog->grab().save(QStringLiteral(TALVANE_BUILD_DIR "/") + QLatin1String(name))) << name;
+        SaveAndCheckScreenshot(*dialog, QLatin1String(name));
     }
     QString PeakFile(const char* base) const { return peaks->ItemPath(PeakOfFile(U(base))); }
 

@@ -3,6 +3,7 @@
 // folder (the sample's drawn JPEGs: several of 台灣一葉蘭, one with a name of more than 15
 // characters, a portrait, an upper-case ".JPG"); the tooltips give the plant line, and a click on
 // a photo selects its plant's row. The dialog is saved as photos-orchids.png in the build folder.
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
@@ -160,7 +161,7 @@ TEST_F(SampleNatureFixture, TheOrchidsPhotosShowAndAClickSelectsTheRow)
                 << i << " " << j;
         }
     QTest::qWait(20);
-    EXPECT_TRUE(dialog->grab().save(QStringLiteral(TALVANE_BUILD_DIR "/photos-orchids.png")));
+    SaveAndCheckScreenshot(*dialog, QStringLiteral("photos-orchids.png"));
 }
 
 } // namespace

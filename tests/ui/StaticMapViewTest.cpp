@@ -41,6 +41,9 @@ public:
     }
 };
 
+// The control's one-pixel sunken panel puts its client area at (1, 1).
+const QPoint kClientOffset(1, 1);
+
 struct MapControlTest : ::testing::Test {
     MapControlTest()
     {
@@ -64,7 +67,7 @@ TEST_F(MapControlTest, PressAndReleaseAtOnePointIsAClickNotADrag)
     EXPECT_TRUE(view.drags.isEmpty());
     ASSERT_EQ(clicks.size(), 1);
     // Points are in the control's client coordinates, inside its frame.
-    const QPoint client = at - control.contentsRect().topLeft();
+    const QPoint client = at - kClientOffset;
     EXPECT_EQ(clicks[0][0].toPoint(), client);
     EXPECT_EQ(control.PressPoint(), client);
     EXPECT_EQ(control.ReleasePoint(), client);
@@ -73,12 +76,11 @@ TEST_F(MapControlTest, PressAndReleaseAtOnePointIsAClickNotADrag)
 TEST_F(MapControlTest, ADragPansTheListenerAndRedrawsIt)
 {
     QSignalSpy clicks(&control, &CStaticMapView::clicked);
-    const QPoint offset = control.contentsRect().topLeft();
     QTest::mousePress(&control, Qt::LeftButton, {}, QPoint(100, 80));
     QTest::mouseRelease(&control, Qt::LeftButton, {}, QPoint(160, 90));
     ASSERT_EQ(view.drags.size(), 1);
-    EXPECT_EQ(view.drags[0].topLeft(), QPoint(100, 80) - offset);
-    EXPECT_EQ(view.drags[0].bottomRight(), QPoint(160, 90) - offset);
+    EXPECT_EQ(view.drags[0].topLeft(), QPoint(100, 80) - kClientOffset);
+    EXPECT_EQ(view.drags[0].bottomRight(), QPoint(160, 90) - kClientOffset);
     EXPECT_EQ(view.draws, 1);
     EXPECT_EQ(control.ShownView(), &view);
     EXPECT_TRUE(clicks.isEmpty());
@@ -90,7 +92,7 @@ TEST_F(MapControlTest, ADragPansTheListenerAndRedrawsIt)
     EXPECT_EQ(view.drags.size(), 2);
     EXPECT_EQ(view.draws, 1);
     ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(clicks[0][0].toPoint(), QPoint(105, 82) - offset);
+    EXPECT_EQ(clicks[0][0].toPoint(), QPoint(105, 82) - kClientOffset);
 }
 
 TEST_F(MapControlTest, WithoutListenerNothingPans)
@@ -109,8 +111,9 @@ TEST_F(MapControlTest, TooltipsComeFromTheHitPointCutToFit)
     EXPECT_EQ(control.TipTextAt(QPoint(50, 50)), QStringLiteral("tip"));
     EXPECT_EQ(control.TipTextAt(QPoint(5, 5)), QString());
 
+    // 100 characters fill the 80-character buffer with its terminator.
     view.tip = QString(100, QLatin1Char('x'));
-    EXPECT_EQ(control.TipTextAt(QPoint(50, 50)).size(), CStaticMapView::kTipBufferChars - 1);
+    EXPECT_EQ(control.TipTextAt(QPoint(50, 50)), QString(79, QLatin1Char('x')));
 
     // A character outside the basic plane is never cut in half.
     const QString wide = QString(78, QLatin1Char('a')) + QString::fromUtf8("𠀋") + QStringLiteral("b");

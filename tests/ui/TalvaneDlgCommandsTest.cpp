@@ -405,9 +405,12 @@ TEST_F(CommandFixture, ListOutputsWriteTheShownListAndTheSortedTables)
     EXPECT_EQ(Calls(), QStringList({Html("高山 (2)", "", 0, true), "group Sync", "group Export"}));
 
     // The title keeps its dots here; a region subset whose children are none writes three.
-    for (const char* subset : {"..高山", "臺中市"}) {
+    const struct {
+        const char* subset;
+        QString title;  // the node's text with the rows it lists
+    } cases[] = {{"..高山", "..高山 (2)"}, {"臺中市", "臺中市 (1)"}};
+    for (const auto& [subset, title] : cases) {
         Choose(subset);
-        const QString title = Tree()->currentItem()->text(0);
         Calls().clear();
         Dispatch(1019);
         EXPECT_EQ(Calls(), QStringList({Html(title, "", 0, false), "group Sort 1", Html(title, "_h", 0, false),

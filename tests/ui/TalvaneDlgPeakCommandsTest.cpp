@@ -6,7 +6,7 @@
 #include "FakePopupMenu.h"
 #include "TempDir.h"
 #include "catalog/GroupTable.h"
-#include "catalog/subsets/SubsetBase.h"
+#include "catalog/subsets/regions/DisplayNameConversions.h"
 #include "catalog/talvane/GroupTalvane.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -57,11 +57,15 @@ struct PeakCommandFixture : ::testing::Test {
         root = temp.copyTree(QStringLiteral(TALVANE_TEST_DATA "/maindlg/commands"), QStringLiteral("program"));
         platform::SetProgramFolder(root);
         platform::ClearProfileCache();
+        // Region names are shown as this folder's settings convert them (none), not as a
+        // program folder of an earlier test did.
+        DisplayNameConversions::Program().Reset();
     }
     ~PeakCommandFixture() override
     {
         dialog.reset();
         QSettings().remove(kSection);
+        DisplayNameConversions::Program().Reset();
     }
 
     void Open()
@@ -161,35 +165,38 @@ TEST_F(PeakCommandFixture, TheRowMenuOffersThePeaksRegionsAndStonesAndAStoneEntr
     ASSERT_TRUE(dialog->CurrentGroup());
     EXPECT_EQ(dialog->CurrentGroup()->Key(), "Stone");
     EXPECT_EQ(dialog->GroupList().CurrentSelection(), 1);
-    EXPECT_EQ(dialog->CurrentSubset(), dialog->CurrentGroup()->FindSubset(CSubsetBase::kTypeStone, "三等三角點"));
-    EXPECT_TRUE(SelectedNode().startsWith("三等三角點"));
+    // The stone group's first subsets are the words of the stone levels, 三等三角點 the fifth; it
+    // lists the stones 三等三角點6016 of 七星山 and 6055 of 合歡山.
+    EXPECT_EQ(dialog->CurrentSubset(), 4);
+    EXPECT_EQ(SelectedNode(), "三等三角點 (2)");
 }
 
 TEST_F(PeakCommandFixture, ASecondStonesRowJumpsToTheRegionsOfItsPeak)
 {
     Open();
+    // The peak group's subsets: heights 0 to 2, double stones 3, then each region of the list
+    // followed by its members: 台北市 4, 台北縣 5 with 烏來 6 and 三峽 7, 南投縣 8 with 仁愛 9.
     const struct {
         const char* peak;
         int command;
-        const char* region;  // null: no jump
+        int subset;
+        const char* node;  // with the rows of 七星山 and 合歡山 it lists
     } cases[] = {
-        {"七星山", 1048, "台北市"},
-        {"七星山", 1049, "烏來"},
-        {"七星山", 1050, nullptr},  // two parts only
-        {"合歡山", 1050, "台北縣"},
+        {"七星山", 1048, 4, "台北市的山 (1)"},
+        {"七星山", 1049, 6, "烏來的山 (2)"},
+        {"七星山", 1050, 6, "烏來的山 (2)"},  // two parts only: no jump
+        {"合歡山", 1050, 5, "台北縣的山 (2)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
-        const int before = dialog->CurrentSubset();
         CGroupTalvane::RowOptions second;
         second.secondStone = true;
         SelectNewRow(Peak(c.peak), second);
         ASSERT_EQ(dialog->ItemList().RowData(dialog->ItemList().RowCount() - 1),
                   quint32(20000 + Peak(c.peak)));
         Dispatch(c.command);
-        const int expected = c.region ? peaks->FindSubset(CSubsetBase::kTypeRegion, QString::fromUtf8(c.region)) : before;
-        EXPECT_GE(expected, c.region ? 0 : -1);
-        EXPECT_EQ(dialog->CurrentSubset(), expected);
+        EXPECT_EQ(dialog->CurrentSubset(), c.subset);
+        EXPECT_EQ(SelectedNode(), QString::fromUtf8(c.node));
     }
 }
 

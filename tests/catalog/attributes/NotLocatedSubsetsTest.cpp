@@ -88,7 +88,7 @@ protected:
             SCOPED_TRACE(filling);
             EXPECT_EQ(Fill(subset), 3);
             EXPECT_EQ(Listed(trails), QStringList({"t02", "t05", "t03"}));
-            EXPECT_EQ(list.ColumnCount(), CGroupTrail::ListColumn::kCount);
+            EXPECT_EQ(list.ColumnCount(), 5);
             EXPECT_EQ(OpensOf(file), 1);
         }
         FakePointView view;
@@ -113,7 +113,7 @@ TEST_P(NotLocatedTest, PeaksEmptyNamesFirstThenMissingOnes)
 
     EXPECT_EQ(Fill(subset), 5);
     EXPECT_EQ(Listed(peaks), want);
-    EXPECT_EQ(list.ColumnCount(), CGroupTalvane::ListColumn::kCount);
+    EXPECT_EQ(list.ColumnCount(), 5);
     EXPECT_EQ(OpensOf(file), 1);
 
     // An unchanged file is not read again.

@@ -154,7 +154,7 @@ TEST_F(PeakAttributeTest, OtherSubsetsLeaveTheStatisticsAlone)
 TEST_F(PeakAttributeTest, DoubleStoneRowsShowTheFirstStone)
 {
     ASSERT_EQ(Fill(SubsetOf(peaks, CSubsetBase::kTypeDoubleStone)), 3);
-    EXPECT_EQ(list.ColumnCount(), CGroupTalvane::ListColumn::kCount);
+    EXPECT_EQ(list.ColumnCount(), 5);
     EXPECT_EQ(list.RowValues(), QList<quint32>({0, 5, 7}));
     const char* firstStones[] = {"一等12", "省府1", "一等5"};
     const char* names[] = {"玉山", "九九九山", "三一山"};

@@ -127,8 +127,8 @@ TEST_F(PlantCacheTest, AnUnterminatedCachedRecordIsMadeSafe)
     CGroupPlant group;
     ASSERT_TRUE(group.TakeCachedItem(0));
     EXPECT_FALSE(group.TakeCachedItem(1));
-    EXPECT_EQ(FieldText(group.Record(0)->Name).size(), PlantItemRecord::kNameWidth - 1);
-    EXPECT_EQ(FieldText(group.Record(0)->Name2).size(), PlantItemRecord::kName2Width - 1);
+    EXPECT_EQ(FieldText(group.Record(0)->Name).size(), 15);
+    EXPECT_EQ(FieldText(group.Record(0)->Name2).size(), 31);
     EXPECT_EQ(group.PlantLine(0).size(), 15 + 1 + 31 + 1 + 2 + 15 + 1);
 }
 

@@ -128,7 +128,7 @@ TEST_F(TrailTest, LoadsEveryFieldFromUnicodeAndAnsiFiles)
     EXPECT_EQ(FieldText(cut->Name2), QStringLiteral("甲乙丙丁戊己庚辛壬癸子丑寅卯辰"));
     EXPECT_EQ(FieldText(cut->Region), QStringLiteral("子丑寅卯辰巳午未申酉戌亥甲乙丙"));
     EXPECT_EQ(FieldText(cut->Track), QStringLiteral("ABCDEFGHIJKLMNO"));
-    EXPECT_EQ(cut->Track[TrailItemRecord::kTrackWidth - 1], 0);
+    EXPECT_EQ(cut->Track[15], 0);
 }
 
 TEST_F(TrailTest, RescanSkipsAPathAlreadyLoadedInAnyCase)

@@ -204,9 +204,9 @@ TEST_F(WaterfallCacheTest, AnUnterminatedCachedRecordIsMadeSafe)
     EXPECT_FALSE(group.TakeCachedItem(1));
     const WaterfallItemRecord* r = group.Record(0);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(FieldText(r->Name).size(), WaterfallItemRecord::kNameWidth - 1);
-    EXPECT_EQ(FieldText(r->Name2).size(), WaterfallItemRecord::kName2Width - 1);
-    EXPECT_EQ(FieldText(r->path).size(), WaterfallItemRecord::kPathWidth - 1);
+    EXPECT_EQ(FieldText(r->Name).size(), 15);
+    EXPECT_EQ(FieldText(r->Name2).size(), 31);
+    EXPECT_EQ(FieldText(r->path).size(), 259);
     EXPECT_LE(group.CountVisits(0), kMaxCodes);
     EXPECT_FALSE(group.SummaryLine(0).isEmpty());
 }

@@ -1,6 +1,8 @@
 // The about box: its caption, size, the program's icon, the version line and 確定, which closes it.
 #include "ui/dialogs/AboutDlg.h"
 
+#include "ScreenshotCheck.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 
@@ -31,7 +33,7 @@ TEST(AboutDlg, ShowsTheIconTheVersionAndAnOkButton)
     EXPECT_EQ(ok->text(), u"確定"_s);
     EXPECT_EQ(about.findChildren<QAbstractButton*>().size(), 1);
     about.show();
-    EXPECT_TRUE(about.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-about-dialog.png")));
+    SaveAndCheckScreenshot(about, u"talvane-about-dialog.png"_s);
     about.Commands().Dispatch(CTemplateDialog::kIdOk);
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }

@@ -6,6 +6,7 @@
 #include "FakeInputDialogs.h"
 #include "FakeMainWindow.h"
 #include "FakeShell.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
@@ -521,7 +522,7 @@ TEST(DlgCompareGuide, Screenshots)
     Select(dialog.List(), 1);
     dialog.OnGuideListItemChanged();
     dialog.show();
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-compare-guide-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-compare-guide-dialog.png"_s);
     QList<GuideEntry> refs;
     ReadAtlasKeys(*program.group, 0, dialog.Entries(), kBlueSkyKeyPattern, kBlueSkyLinkPattern, &refs, nullptr);
     CDlgCompareGuideData data(program.group, &dialog.Entries(), &refs);
@@ -529,7 +530,7 @@ TEST(DlgCompareGuide, Screenshots)
     Select(data.List(), 0);
     data.OnListItemChanged();
     data.show();
-    EXPECT_TRUE(data.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-compare-guide-data-dialog.png")));
+    SaveAndCheckScreenshot(data, u"talvane-compare-guide-data-dialog.png"_s);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "FakeItemList.h"
 #include "FakeMessageBox.h"
 #include "ItineraryProgram.h"
+#include "ScreenshotCheck.h"
 #include "catalog/text/HikingEntry.h"
 #include "ui/adapters/QtDialogRunner.h"
 #include "ui/dialogs/compare/DlgCompareHiking.h"
@@ -15,7 +16,6 @@
 #include "ui/maindlg/MainDialogs.h"
 #include "ui/maindlg/TalvaneDlg.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -405,13 +405,5 @@ TEST_F(HikingFixture, Screenshot)
     // The three columns fit beside a vertical scroll bar, which a long itinerary brings.
     EXPECT_GE(list->viewport()->width() - list->verticalScrollBar()->sizeHint().width(),
               Dlg::kTitleWidth + Dlg::kDateWidth + Dlg::kPeaksWidth);
-    for (int id : {Dlg::kTripCount, Dlg::kAddTrip, Dlg::kVisitedCount, Dlg::kTripTitle,
-                   Dlg::kOpenRecord, Dlg::kFindPeaks}) {
-        QWidget* control = dialog->GetDlgItem(id);
-        EXPECT_FALSE(control->geometry().intersects(list->geometry())) << id;
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            EXPECT_GE(button->width(), button->sizeHint().width() - 4) << id;
-        }
-    }
-    EXPECT_TRUE(dialog->grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-compare-hiking-dialog.png")));
+    SaveAndCheckScreenshot(*dialog, u"talvane-compare-hiking-dialog.png"_s);
 }

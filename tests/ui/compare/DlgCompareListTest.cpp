@@ -4,6 +4,7 @@
 // the comparison with each sibling, a lone title list, the openers that must not open it, and
 // the files it must leave alone.
 #include "FakeMessageBox.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "catalog/GroupBase.h"
 #include "catalog/GroupTable.h"
@@ -372,7 +373,7 @@ TEST(DlgCompareListScreenshot, ComparisonWithTheHundredPeaks)
     dialog.show();
     Pick(dialog, 0);
     EXPECT_EQ(Rows(dialog), kFiveAgainstHundred);
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-compare-list-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-compare-list-dialog.png"_s);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "FakeMainWindow.h"
 #include "FakeMessageBox.h"
 #include "FakeShell.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "TestGroups.h"
 #include "catalog/GroupTable.h"
@@ -348,7 +349,7 @@ TEST_F(DlgCompareWalkTest, Screenshot)
     Select(dialog, 2);
     dialog.show();
     QApplication::processEvents();
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-compare-walk-dialog.png")));
+    SaveAndCheckScreenshot(dialog, u"talvane-compare-walk-dialog.png"_s);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // user's profile (the test program's own temporary store), the program's modal runs of both and
 // the main dialogs' add-plant input going through the input dialogs it was given.
 #include "FakeInputDialogs.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "ui/dialogs/input/DlgAddGuide.h"
 #include "ui/dialogs/input/DlgAddPlant.h"
@@ -269,14 +270,14 @@ TEST_F(InputDialogTest, Screenshots)
     plant.address = u"https://example.org/blog/post-123.html"_s;
     plant.OnInitDialog();
     plant.show();
-    EXPECT_TRUE(plant.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-add-plant-dialog.png")));
+    SaveAndCheckScreenshot(plant, u"talvane-add-plant-dialog.png"_s);
 
     CDlgAddGuide guide;
     guide.title = u"(十五045)雪山西稜"_s;
     guide.address = u"https://example.org/atlas/15/045"_s;
     guide.OnInitDialog();
     guide.show();
-    EXPECT_TRUE(guide.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-add-guide-dialog.png")));
+    SaveAndCheckScreenshot(guide, u"talvane-add-guide-dialog.png"_s);
 }
 
 } // namespace

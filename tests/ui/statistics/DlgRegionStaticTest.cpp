@@ -5,6 +5,7 @@
 
 #include "../DialogTestGroups.h"
 #include "FakePopupMenu.h"
+#include "ScreenshotCheck.h"
 #include "TempDir.h"
 #include "catalog/GroupTable.h"
 #include "catalog/subsets/regions/DisplayNameConversions.h"
@@ -250,7 +251,7 @@ TEST_F(StatisticsFixture, Screenshot)
     dialog.OnInitDialog();
     dialog.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(dialog.grab().save(QStringLiteral(TALVANE_BUILD_DIR "/talvane-region-statistics-dialog.png")));
+    SaveAndCheckScreenshot(dialog, QStringLiteral("talvane-region-statistics-dialog.png"));
 }
 
 } // namespace
